@@ -1,0 +1,90 @@
+#include "ui/form.h"
+
+namespace slumbrix {
+
+Form::Form(std::string name, WindowSystem& windowSystem)
+    : Control(ControlKind::Form, std::move(name)), windowSystem_(windowSystem) {}
+
+void Form::setCaption(std::string caption) {
+  if (caption_ == caption) return;
+  caption_ = std::move(caption);
+  notify(Property::Caption);
+}
+
+Control* Form::ref_ptr(std::unique_ptr<Control> control) {
+  raw_.push_back(control.get());
+  controls_.push_back(std::move(control));
+  return raw_.back();
+}
+
+Control* Form::find(const std::string& name, int index) const {
+  for (Control* c : raw_)
+    if (c->name() == name && c->index() == index) return c;
+  return nullptr;
+}
+
+void Form::load() {
+  if (loaded_) return;
+  loaded_ = true;
+  windowSystem_.createPeers(*this);
+  if (Load) Load();
+}
+
+void Form::show() {
+  load();
+  shown_ = true;
+  windowSystem_.showForm(*this, nullptr);
+}
+
+void Form::showModal(Form& owner) {
+  load();
+  releaseModal();
+  modalOwner_ = &owner;
+  owner.modalChild_ = this;
+  shown_ = true;
+  windowSystem_.showForm(*this, &owner);
+}
+
+void Form::releaseModal() {
+  if (modalOwner_ != nullptr && modalOwner_->modalChild_ == this) modalOwner_->modalChild_ = nullptr;
+  modalOwner_ = nullptr;
+}
+
+void Form::hide() {
+  releaseModal();
+  if (!loaded_) return;
+  shown_ = false;
+  windowSystem_.hideForm(*this);
+}
+
+bool Form::unload() {
+  if (!loaded_) return true;
+  std::int16_t cancel = 0;
+  if (Unload) Unload(cancel);
+  if (cancel != 0 || !loaded_) return cancel == 0;
+  releaseModal();
+  shown_ = false;
+  loaded_ = false;
+  windowSystem_.hideForm(*this);
+  windowSystem_.destroyPeers(*this);
+  return true;
+}
+
+bool Form::keyPress(std::int16_t keyAscii) {
+  if (!takesInput()) return false;
+  if (KeyPress) KeyPress(keyAscii);
+  return true;
+}
+
+bool Form::mouseMove(int button, int shift, double x, double y) {
+  if (!loaded_) return false;
+  if (MouseMove) MouseMove(button, shift, x, y);
+  return true;
+}
+
+bool Form::requestClose() {
+  if (!loaded_) return false;
+  return unload();
+}
+
+}  // namespace slumbrix

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/window_system.h"
+
+namespace slumbrix {
+
+// A window: a captioned client area of fixed size holding controls and menus. The form owns
+// its controls; a derived form adds them in its constructor with their design-time values.
+class Form : public Control {
+ public:
+  Form(std::string name, WindowSystem& windowSystem);
+
+  WindowSystem& windowSystem() { return windowSystem_; }
+
+  const std::string& Caption() const { return caption_; }
+  void setCaption(std::string caption);
+  int clientWidth = 0;   // twips
+  int clientHeight = 0;  // twips
+  bool showInTaskbar = true;
+  bool fixedDialog = true;  // not resizable, no minimise or maximise box
+  bool startCentered = true;
+  std::string icon;         // resource name of the window icon
+
+  // Adds a control with this form's ownership. container is null for the form itself.
+  template <class T, class... Args>
+  T& add(Control* container, Args&&... args) {
+    auto control = std::make_unique<T>(std::forward<Args>(args)...);
+    T& ref = *control;
+    ref.setContainer(container == nullptr ? this : container);
+    ref_ptr(std::move(control));
+    return ref;
+  }
+  // Every control and menu, in the order they were added.
+  const std::vector<Control*>& controls() const { return raw_; }
+  Control* find(const std::string& name, int index = -1) const;
+
+  bool isLoaded() const { return loaded_; }
+  bool isShown() const { return shown_; }
+  // False while a modal form owned by this one is open.
+  bool takesInput() const { return loaded_ && modalChild_ == nullptr; }
+  Form* modalChild() const { return modalChild_; }
+
+  // Loads the form (once): its window and peers are created and Load runs.
+  void load();
+  void show();
+  void showModal(Form& owner);
+  void hide();
+  // Runs Unload; unless it cancels, the form is hidden and its window destroyed. Returns
+  // false when the unload was cancelled.
+  bool unload();
+
+  std::function<void()> Initialize;
+  std::function<void()> Load;
+  std::function<void()> Activate;
+  std::function<void(std::int16_t& cancel)> Unload;
+  std::function<void(std::int16_t& keyAscii)> KeyPress;
+  std::function<void(int button, int shift, double x, double y)> MouseMove;
+
+  // User input: a key that reaches the form itself (no control has the focus).
+  bool keyPress(std::int16_t keyAscii);
+  // A mouse move over the form, x and y in twips; the tray icon's callback arrives this way,
+  // also while a modal window is open.
+  bool mouseMove(int button, int shift, double x, double y);
+  // The close box or the system menu's Close: a request to unload.
+  bool requestClose();
+
+ private:
+  Control* ref_ptr(std::unique_ptr<Control> control);
+  void releaseModal();
+
+  WindowSystem& windowSystem_;
+  std::string caption_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<Control*> raw_;
+  bool loaded_ = false;
+  bool shown_ = false;
+  Form* modalOwner_ = nullptr;
+  Form* modalChild_ = nullptr;
+};
+
+}  // namespace slumbrix

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ui/control.h"
+
+namespace slumbrix {
+
+// A text field. Text is held in the system's narrow encoding, one character a byte.
+//
+// Assigning a different text runs Change at once, nested, before setText returns; assigning
+// the text it already holds runs nothing. A typed character reaches KeyPress first, by
+// reference; a handler that sets it to 0 discards it. Keys that produce no character (Delete,
+// arrows) and pasting do not pass through KeyPress.
+class TextBox : public Control {
+ public:
+  static constexpr std::int16_t kBackspace = 8;
+
+  explicit TextBox(std::string name) : Control(ControlKind::TextBox, std::move(name)) {}
+
+  const std::string& Text() const { return text_; }
+  void setText(std::string text);
+
+  // The most characters the user can enter; 0 means no limit. The program is not limited.
+  int MaxLength() const { return maxLength_; }
+  void setMaxLength(int maxLength);
+  // Read-only: the user can select and scroll the text but not change it.
+  bool Locked() const { return locked_; }
+  void setLocked(bool locked);
+  bool multiLine = false;
+  bool verticalScrollBar = false;
+
+  int SelStart() const { return selStart_; }
+  int SelLength() const { return selLength_; }
+
+  std::function<void()> Change;
+  std::function<void(std::int16_t& keyAscii)> KeyPress;
+
+  // User input. Each returns false when the field did not take it (unusable, read-only,
+  // discarded by KeyPress, or over MaxLength).
+  bool select(int start, int length);
+  bool selectAll() { return select(0, static_cast<int>(text_.size())); }
+  bool typeChar(std::int16_t keyAscii);
+  bool pressDelete();
+  // Inserts over the selection; what does not fit into MaxLength is cut off.
+  bool paste(const std::string& text);
+  // Selects the whole text and pastes over it.
+  bool replaceText(const std::string& text);
+
+ private:
+  void edit(std::string text, int caret);
+
+  std::string text_;
+  int maxLength_ = 0;
+  bool locked_ = false;
+  int selStart_ = 0;
+  int selLength_ = 0;
+  int changeDepth_ = 0;
+};
+
+}  // namespace slumbrix

@@ -1,0 +1,123 @@
+#include "support/headless_window_system.h"
+
+#include <limits>
+
+#include "schedule/date_time.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/timer.h"
+
+namespace slumbrix::test {
+
+void VirtualClock::set(const LocalTime& t) {
+  ms_ = datetime::toSeconds(datetime::fromLocalTime(t)) * 1000 + t.millisecond;
+}
+
+LocalTime VirtualClock::now() const {
+  const std::int64_t seconds = ms_ >= 0 ? ms_ / 1000 : -((-ms_ + 999) / 1000);
+  LocalTime t = datetime::toLocalTime(datetime::fromSeconds(seconds));
+  t.millisecond = static_cast<int>(ms_ - seconds * 1000);
+  return t;
+}
+
+// Keeps the schedule of one timer in step with its Enabled and Interval.
+class HeadlessWindowSystem::TimerPeer : public ControlPeer {
+ public:
+  TimerPeer(HeadlessWindowSystem& owner, Timer& timer) : owner_(owner), timer_(timer) {
+    owner_.reschedule(timer_);
+  }
+  ~TimerPeer() override { owner_.schedules_.erase(&timer_); }
+  void propertyChanged(Control&, Property property) override {
+    if (property == Property::Enabled || property == Property::Interval) owner_.reschedule(timer_);
+  }
+
+ private:
+  HeadlessWindowSystem& owner_;
+  Timer& timer_;
+};
+
+HeadlessWindowSystem::HeadlessWindowSystem() { clock.set(LocalTime{2026, 12, 6, 10, 0, 0, 0}); }
+
+HeadlessWindowSystem::~HeadlessWindowSystem() = default;
+
+void HeadlessWindowSystem::reschedule(Timer& timer) {
+  Schedule& s = schedules_[&timer];
+  s.active = timer.Enabled() && timer.Interval() > 0;
+  s.due = clock.milliseconds() + timer.Interval();
+  s.order = ++enableCounter_;
+}
+
+void HeadlessWindowSystem::advance(std::int64_t milliseconds) {
+  const std::int64_t target = clock.milliseconds() + milliseconds;
+  while (!ended_) {
+    Timer* next = nullptr;
+    Schedule best{std::numeric_limits<std::int64_t>::max(), 0, false};
+    for (auto& [timer, s] : schedules_) {
+      if (!s.active || s.due > target) continue;
+      if (s.due < best.due || (s.due == best.due && s.order < best.order)) {
+        best = s;
+        next = timer;
+      }
+    }
+    if (next == nullptr) break;
+    clock.setMilliseconds(best.due);
+    schedules_[next].due += next->Interval();
+    next->tick();
+  }
+  if (!ended_) clock.setMilliseconds(target);
+}
+
+void HeadlessWindowSystem::createPeers(Form& form) {
+  auto& peers = peers_[&form];
+  windows_[&form] = nextWindow_;
+  nextWindow_ += 0x10;
+  for (Control* c : form.controls()) {
+    if (c->kind() != ControlKind::Timer) continue;
+    peers.push_back(std::make_unique<TimerPeer>(*this, static_cast<Timer&>(*c)));
+    c->setPeer(peers.back().get());
+  }
+}
+
+void HeadlessWindowSystem::destroyPeers(Form& form) {
+  for (Control* c : form.controls()) c->setPeer(nullptr);
+  peers_.erase(&form);
+  windows_.erase(&form);
+}
+
+void HeadlessWindowSystem::showForm(Form& form, Form* modalOwner) {
+  if (ended_) return;
+  windowLog.push_back((modalOwner != nullptr ? "modal " : "show ") + form.name());
+}
+
+void HeadlessWindowSystem::hideForm(Form& form) {
+  if (ended_) return;
+  windowLog.push_back("hide " + form.name());
+}
+
+void HeadlessWindowSystem::popupMenu(Form&, Menu& menu) {
+  if (!ended_) popups.push_back(menu.name());
+}
+
+int HeadlessWindowSystem::messageBox(const std::string& text, std::uint32_t style,
+                                     const std::string& title) {
+  if (ended_) return 0;
+  messageBoxes.push_back(MessageBoxCall{text, style, title});
+  return messageBoxAnswer;
+}
+
+Handle HeadlessWindowSystem::windowHandle(const Form& form) const {
+  const auto it = windows_.find(&form);
+  return it == windows_.end() ? 0 : it->second;
+}
+
+Handle HeadlessWindowSystem::iconHandle(const Form& form) const {
+  const Handle window = windowHandle(form);
+  return window == 0 ? 0 : window + 1;
+}
+
+void HeadlessWindowSystem::endProgram() {
+  ended_ = true;
+  for (auto& [timer, s] : schedules_) s.active = false;
+}
+
+}  // namespace slumbrix::test

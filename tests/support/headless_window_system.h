@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "ui/control.h"
+#include "ui/window_system.h"
+
+namespace slumbrix {
+class Timer;
+}
+
+namespace slumbrix::test {
+
+// Virtual time: milliseconds since 30 December 1899 00:00, local wall-clock time.
+class VirtualClock {
+ public:
+  void set(const LocalTime& time);
+  LocalTime now() const;
+  std::int64_t milliseconds() const { return ms_; }
+  void setMilliseconds(std::int64_t ms) { ms_ = ms; }
+
+ private:
+  std::int64_t ms_ = 0;
+};
+
+struct MessageBoxCall {
+  std::string text;
+  std::uint32_t style;
+  std::string title;
+};
+
+// A window system without windows. Timers run on the virtual clock: advance() raises every
+// due tick in time order, ties in the order the timers were enabled. Message boxes are
+// recorded and answered with `messageBoxAnswer`. After endProgram() nothing more runs.
+class HeadlessWindowSystem : public WindowSystem {
+ public:
+  HeadlessWindowSystem();
+  ~HeadlessWindowSystem() override;
+
+  VirtualClock clock;
+  int twipsPerPixel = 15;
+  int messageBoxAnswer = kIdOk;
+  std::vector<MessageBoxCall> messageBoxes;
+  // What was opened as a pop-up menu, by menu name, in order.
+  std::vector<std::string> popups;
+  // Show and hide requests, as "show frmMain", "modal frmAbout", "hide frmMain".
+  std::vector<std::string> windowLog;
+
+  // Moves the clock forward, raising every tick that falls due on the way.
+  void advance(std::int64_t milliseconds);
+  bool ended() const { return ended_; }
+
+  void createPeers(Form& form) override;
+  void destroyPeers(Form& form) override;
+  void showForm(Form& form, Form* modalOwner) override;
+  void hideForm(Form& form) override;
+  void popupMenu(Form& form, Menu& menu) override;
+  int messageBox(const std::string& text, std::uint32_t style, const std::string& title) override;
+  int twipsPerPixelX() const override { return twipsPerPixel; }
+  int twipsPerPixelY() const override { return twipsPerPixel; }
+  Handle windowHandle(const Form& form) const override;
+  Handle iconHandle(const Form& form) const override;
+  void endProgram() override;
+
+ private:
+  class TimerPeer;
+  friend class TimerPeer;
+  struct Schedule {
+    std::int64_t due = 0;
+    std::uint64_t order = 0;
+    bool active = false;
+  };
+  void reschedule(Timer& timer);
+
+  std::map<Timer*, Schedule> schedules_;
+  std::map<const Form*, std::vector<std::unique_ptr<ControlPeer>>> peers_;
+  std::map<const Form*, Handle> windows_;
+  std::uint64_t enableCounter_ = 0;
+  Handle nextWindow_ = 0x10010;
+  bool ended_ = false;
+};
+
+}  // namespace slumbrix::test

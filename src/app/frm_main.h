@@ -1,0 +1,164 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "cpu/cpu_usage.h"
+#include "platform/platform.h"
+#include "schedule/date_time.h"
+#include "tray/notify_icon_data.h"
+#include "ui/buttons.h"
+#include "ui/combo_box.h"
+#include "ui/control.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/picture_box.h"
+#include "ui/scroll_bar.h"
+#include "ui/text_box.h"
+#include "ui/timer.h"
+#include "ui/vb_types.h"
+
+namespace slumbrix {
+
+class frmAbout;
+
+// The main window: its controls with their design-time values, the state it keeps for the
+// whole run, and its handlers. The handlers are defined in the folder of their subsystem:
+// start-up and exit in app/, arming, countdown, modes and entry fields in schedule/, the
+// system actions in actions/, the meter and the CPU watch in cpu/, the tray in tray/.
+class frmMain : public Form {
+ public:
+  frmMain(WindowSystem& windowSystem, Platform& platform);
+  ~frmMain() override;
+
+  // Starts the program: Form_Initialize and everything it leads to. Afterwards the window is
+  // shown, or the program has ended (a second instance).
+  void start();
+
+  Platform& platform() { return platform_; }
+  Handle hWnd() const;
+  Handle iconHandle() const;
+
+  // ---- Controls, in their containers (design-time values in frm_main_layout.cpp) ----------
+  Frame& frame = add<Frame>(nullptr, "frame");
+  Label& lbl0 = add<Label>(&frame, "lbl", 0);
+  ComboBox& cmbAction = add<ComboBox>(&frame, "cmbAction");
+  CheckBox& chkForce = add<CheckBox>(&frame, "chkForce");
+  PictureBox& pic = add<PictureBox>(&frame, "pic");
+  OptionButton& opt0 = add<OptionButton>(&pic, "opt", 0);
+  TextBox& txtPeriod = add<TextBox>(&pic, "txtPeriod");
+  VScrollBar& vsPeriod = add<VScrollBar>(&pic, "vsPeriod");
+  ComboBox& cmbUnit = add<ComboBox>(&pic, "cmbUnit");
+  OptionButton& opt1 = add<OptionButton>(&pic, "opt", 1);
+  TextBox& txtHour = add<TextBox>(&pic, "txtHour");
+  VScrollBar& vsHour = add<VScrollBar>(&pic, "vsHour");
+  TextBox& txtMin = add<TextBox>(&pic, "txtMin");
+  VScrollBar& vsMin = add<VScrollBar>(&pic, "vsMin");
+  ComboBox& cmbT = add<ComboBox>(&pic, "cmbT");
+  OptionButton& Option1 = add<OptionButton>(&pic, "Option1");
+  TextBox& txtAuslastung = add<TextBox>(&pic, "txtAuslastung");
+  VScrollBar& vsAuslastung = add<VScrollBar>(&pic, "vsAuslastung");
+  Label& Label1 = add<Label>(&pic, "Label1");
+  CheckBox& chkBlink = add<CheckBox>(&frame, "chkBlink");
+  TextBox& txtBlink = add<TextBox>(&frame, "txtBlink");
+  VScrollBar& vsBlink = add<VScrollBar>(&frame, "vsBlink");
+  Label& lbl1 = add<Label>(&frame, "lbl", 1);
+  Frame& Frame2 = add<Frame>(nullptr, "Frame2");
+  PictureBox& picUsage = add<PictureBox>(&Frame2, "picUsage");
+  Label& lblCpuUsage = add<Label>(&picUsage, "lblCpuUsage");
+  PictureBox& picGraph = add<PictureBox>(&Frame2, "picGraph");
+  Frame& fraTime = add<Frame>(nullptr, "fraTime");
+  Label& lbltime = add<Label>(&fraTime, "lbltime");
+  Frame& Frame1 = add<Frame>(nullptr, "Frame1");
+  Label& lblStatus = add<Label>(&Frame1, "lblStatus");
+  CommandButton& cmdTimer = add<CommandButton>(nullptr, "cmdTimer");
+  CommandButton& Command1 = add<CommandButton>(nullptr, "Command1");
+  Timer& thetime = add<Timer>(nullptr, "thetime");
+  Timer& Timer_ = add<Timer>(nullptr, "Timer");
+  Timer& tmrRefresh = add<Timer>(&Frame2, "tmrRefresh");
+  Timer& timercpushut = add<Timer>(&picGraph, "timercpushut");
+  Menu& menuDatei = add<Menu>(nullptr, "menuDatei");
+  Menu& ueber = add<Menu>(&menuDatei, "ueber");
+  Menu& beendn = add<Menu>(&menuDatei, "beendn");
+  Menu& mnuPopup = add<Menu>(nullptr, "mnuPopup");
+  Menu& menuwieder = add<Menu>(&mnuPopup, "menuwieder");
+  Menu& mnuExit = add<Menu>(&mnuPopup, "mnuExit");
+
+  OptionButton& opt(int index) { return index == 0 ? opt0 : opt1; }
+
+  // ---- State, in its declared order ----------------------------------------------------
+  std::string mstrAction;
+  VbBool mblnTimerActive = kVbFalse;
+  VbBool mblnExit = kVbFalse;
+  VbBool mblnBlink = kVbFalse;
+  VbBool mblnForce = kVbFalse;
+  std::int32_t mlngBlinkSeconds = 0;
+  DateTime mdatTarget;
+  NotifyIconData mTrayIcon;
+  std::unique_ptr<CpuUsageProvider> mCPUUsage;
+  VbBool mintBlinkPhase = kVbFalse;
+  std::int32_t glngWhichWindows32 = 0;
+
+  // ---- Handlers ------------------------------------------------------------------------
+  // app/
+  void Form_Initialize();
+  void Form_Load();
+  void Form_Activate();
+  void Form_KeyPress(std::int16_t& keyAscii);
+  void Form_Unload(std::int16_t& cancel);
+  void beendn_Click();
+  void mnuExit_Click();
+  void menuwieder_Click();
+  void ueber_Click();
+  // schedule/
+  void cmdTimer_Click();
+  void Timer_Timer();
+  void thetime_Timer();
+  void opt_Click(std::int16_t index);
+  void Option1_Click();
+  void chkBlink_Click();
+  void txtPeriod_KeyPress(std::int16_t& keyAscii);
+  void txtHour_KeyPress(std::int16_t& keyAscii);
+  void txtMin_KeyPress(std::int16_t& keyAscii);
+  void txtBlink_KeyPress(std::int16_t& keyAscii);
+  void txtPeriod_Change();
+  void txtHour_Change();
+  void txtMin_Change();
+  void txtBlink_Change();
+  void txtAuslastung_Change();
+  void vsPeriod_Change();
+  void vsHour_Change();
+  void vsMin_Change();
+  void vsBlink_Change();
+  void vsAuslastung_Change();
+  // cpu/
+  void tmrRefresh_Timer();
+  void timercpushut_Timer();
+  // tray/
+  void Command1_Click();
+  void Form_MouseMove(int button, int shift, double x, double y);
+
+  // ---- Procedures private to the main window --------------------------------------------
+  // actions/: the "Shutdown" action and its privilege step.
+  void ShutdownComputer();
+  void EnableShutdownPrivilege();
+  // actions/: performs mstrAction with mblnForce; shared by both firing paths.
+  void PerformAction();
+  // app/: the exit path: marks the real exit and unloads the window.
+  void ExitProgram();
+  // tray/: sends mTrayIcon with the given NIM_ message.
+  void SendTrayIcon(std::uint32_t message);
+
+  frmAbout* about() const { return frmAbout_.get(); }
+
+ private:
+  void layout();
+  void connectHandlers();
+
+  Platform& platform_;
+  std::unique_ptr<frmAbout> frmAbout_;
+};
+
+}  // namespace slumbrix

@@ -12,13 +12,34 @@ frmMain::frmMain(WindowSystem& windowSystem, Platform& platform)
 
 frmMain::~frmMain() = default;
 
-Handle frmMain::hWnd() const { return const_cast<frmMain*>(this)->windowSystem().windowHandle(*this); }
+Handle frmMain::hWnd() const {
+  return const_cast<frmMain*>(this)->windowSystem().windowHandle(*this);
+}
 
 Handle frmMain::iconHandle() const {
   return const_cast<frmMain*>(this)->windowSystem().iconHandle(*this);
 }
 
-void frmMain::layout() {}
-void frmMain::connectHandlers() {}
+void frmMain::connectHandlers() {
+  cmdTimer.Click = [this] { cmdTimer_Click(); };
+  opt0.Click = [this] { opt_Click(0); };
+  opt1.Click = [this] { opt_Click(1); };
+  Option1.Click = [this] { Option1_Click(); };
+  chkBlink.Click = [this] { chkBlink_Click(); };
+  txtPeriod.KeyPress = [this](std::int16_t& key) { txtPeriod_KeyPress(key); };
+  txtHour.KeyPress = [this](std::int16_t& key) { txtHour_KeyPress(key); };
+  txtMin.KeyPress = [this](std::int16_t& key) { txtMin_KeyPress(key); };
+  txtBlink.KeyPress = [this](std::int16_t& key) { txtBlink_KeyPress(key); };
+  txtPeriod.Change = [this] { txtPeriod_Change(); };
+  txtHour.Change = [this] { txtHour_Change(); };
+  txtMin.Change = [this] { txtMin_Change(); };
+  txtBlink.Change = [this] { txtBlink_Change(); };
+  txtAuslastung.Change = [this] { txtAuslastung_Change(); };
+  vsPeriod.Change = [this] { vsPeriod_Change(); };
+  vsHour.Change = [this] { vsHour_Change(); };
+  vsMin.Change = [this] { vsMin_Change(); };
+  vsBlink.Change = [this] { vsBlink_Change(); };
+  vsAuslastung.Change = [this] { vsAuslastung_Change(); };
+}
 
 }  // namespace slumbrix

@@ -1,0 +1,63 @@
+#include "tray/notify_icon_data.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace slumbrix {
+namespace {
+
+std::uint32_t read32(const std::uint8_t* p) {
+  return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
+         std::uint32_t{p[3]} << 24;
+}
+
+TEST(NotifyIconData, RecordIs88LittleEndianBytes) {
+  NotifyIconData data;
+  data.cbSize = 88;
+  data.hWnd = 0x12345678;
+  data.uID = 1;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = WM_MOUSEMOVE;
+  data.hIcon = 0xCAFE;
+  data.setTip("No action started");
+  const auto bytes = data.toBytes();
+  ASSERT_EQ(bytes.size(), 88u);
+  EXPECT_EQ(read32(&bytes[0]), 88u);
+  EXPECT_EQ(bytes[4], 0x78);
+  EXPECT_EQ(read32(&bytes[4]), 0x12345678u);
+  EXPECT_EQ(read32(&bytes[8]), 1u);
+  EXPECT_EQ(read32(&bytes[12]), 7u);
+  EXPECT_EQ(read32(&bytes[16]), 512u);
+  EXPECT_EQ(read32(&bytes[20]), 0xCAFEu);
+  EXPECT_EQ(std::memcmp(&bytes[24], "No action started", 17), 0);
+  EXPECT_EQ(bytes[24 + 17], 0);
+  for (std::size_t i = 24 + 18; i < 88; ++i) EXPECT_EQ(bytes[i], ' ') << i;
+}
+
+TEST(NotifyIconData, TipKeepsItsNulInsideTheField) {
+  struct Row {
+    std::size_t length;
+    std::size_t kept;
+  };
+  for (const Row row : {Row{0, 0}, Row{62, 62}, Row{63, 63}, Row{64, 63}, Row{200, 63}}) {
+    NotifyIconData data;
+    const std::string text(row.length, 'x');
+    data.setTip(text);
+    ASSERT_EQ(data.szTip.size(), 64u);
+    EXPECT_EQ(data.tipText(), std::string(row.kept, 'x')) << row.length;
+    const auto bytes = data.toBytes();
+    EXPECT_EQ(bytes[24 + row.kept], 0) << row.length;
+  }
+}
+
+TEST(NotifyIconData, ANewTipOverwritesALongerOne) {
+  NotifyIconData data;
+  data.setTip("Start Screensaver on 12/31/2026 11:59:59 PM");
+  data.setTip("No action started");
+  EXPECT_EQ(data.tipText(), "No action started");
+  EXPECT_EQ(data.szTip.substr(18), std::string(46, ' '));
+}
+
+}  // namespace
+}  // namespace slumbrix

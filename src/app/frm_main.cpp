@@ -21,6 +21,22 @@ Handle frmMain::iconHandle() const {
 }
 
 void frmMain::connectHandlers() {
+  Load = [this] { Form_Load(); };
+  Activate = [this] { Form_Activate(); };
+  KeyPress = [this](std::int16_t& key) { Form_KeyPress(key); };
+  Unload = [this](std::int16_t& cancel) { Form_Unload(cancel); };
+  MouseMove = [this](int button, int shift, double x, double y) {
+    Form_MouseMove(button, shift, x, y);
+  };
+  ueber.Click = [this] { ueber_Click(); };
+  beendn.Click = [this] { beendn_Click(); };
+  menuwieder.Click = [this] { menuwieder_Click(); };
+  mnuExit.Click = [this] { mnuExit_Click(); };
+  Command1.Click = [this] { Command1_Click(); };
+  thetime.Tick = [this] { thetime_Timer(); };
+  Timer_.Tick = [this] { Timer_Timer(); };
+  tmrRefresh.Tick = [this] { tmrRefresh_Timer(); };
+  timercpushut.Tick = [this] { timercpushut_Timer(); };
   cmdTimer.Click = [this] { cmdTimer_Click(); };
   opt0.Click = [this] { opt_Click(0); };
   opt1.Click = [this] { opt_Click(1); };

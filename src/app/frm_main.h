@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cpu/cpu_usage.h"
+#include "cpu/meter.h"
 #include "platform/platform.h"
 #include "schedule/date_time.h"
 #include "tray/notify_icon_data.h"
@@ -99,6 +100,7 @@ class frmMain : public Form {
   NotifyIconData mTrayIcon;
   std::unique_ptr<CpuUsageProvider> mCPUUsage;
   VbBool mintBlinkPhase = kVbFalse;
+  mdMisc::UsageHistory mlngUsageHistory{};
   std::int32_t glngWhichWindows32 = 0;
 
   // ---- Handlers ------------------------------------------------------------------------

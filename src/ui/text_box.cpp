@@ -34,6 +34,12 @@ void TextBox::setLocked(bool locked) {
   notify(Property::Locked);
 }
 
+void TextBox::setSelStart(int start) {
+  selStart_ = std::clamp(start, 0, static_cast<int>(text_.size()));
+  selLength_ = 0;
+  notify(Property::Selection);
+}
+
 bool TextBox::select(int start, int length) {
   if (!isUsable()) return false;
   const int size = static_cast<int>(text_.size());

@@ -33,6 +33,8 @@ class TextBox : public Control {
   bool verticalScrollBar = false;
 
   int SelStart() const { return selStart_; }
+  // Places the caret (the program's own move; no selection).
+  void setSelStart(int start);
   int SelLength() const { return selLength_; }
 
   std::function<void()> Change;

@@ -25,8 +25,10 @@ void frmMain::Form_Initialize() {
     windowSystem().endProgram();
     return;
   }
-  const bool offersLock = modShutdown::GetWindowsName(platform()) == "Windows XP" ||
-                          modShutdown::GetWindowsName(platform()) == "Windows 2000";
+  // The name is asked for once for each comparison.
+  const bool isXp = modShutdown::GetWindowsName(platform()) == "Windows XP";
+  const bool is2000 = modShutdown::GetWindowsName(platform()) == "Windows 2000";
+  const bool offersLock = isXp || is2000;
   load();  // Form_Load
   if (offersLock) cmbAction.addItem("Lock Computer");
   cmbAction.setText("Shutdown");

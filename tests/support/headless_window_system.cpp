@@ -43,12 +43,14 @@ HeadlessWindowSystem::~HeadlessWindowSystem() = default;
 void HeadlessWindowSystem::reschedule(Timer& timer) {
   Schedule& s = schedules_[&timer];
   s.active = timer.Enabled() && timer.Interval() > 0;
-  s.due = clock.milliseconds() + timer.Interval();
+  s.due = elapsed_ + timer.Interval();
   s.order = ++enableCounter_;
 }
 
 void HeadlessWindowSystem::advance(std::int64_t milliseconds) {
-  const std::int64_t target = clock.milliseconds() + milliseconds;
+  // Timers run on elapsed time, as real ones do: setting the wall clock moves no tick.
+  const std::int64_t target = elapsed_ + milliseconds;
+  const std::int64_t wallOffset = clock.milliseconds() - elapsed_;
   while (!ended_) {
     Timer* next = nullptr;
     Schedule best{std::numeric_limits<std::int64_t>::max(), 0, false};
@@ -60,11 +62,15 @@ void HeadlessWindowSystem::advance(std::int64_t milliseconds) {
       }
     }
     if (next == nullptr) break;
-    clock.setMilliseconds(best.due);
+    elapsed_ = best.due;
+    clock.setMilliseconds(wallOffset + elapsed_);
     schedules_[next].due += next->Interval();
     next->tick();
   }
-  if (!ended_) clock.setMilliseconds(target);
+  if (!ended_) {
+    elapsed_ = target;
+    clock.setMilliseconds(wallOffset + elapsed_);
+  }
 }
 
 void HeadlessWindowSystem::createPeers(Form& form) {

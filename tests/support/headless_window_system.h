@@ -35,8 +35,10 @@ struct MessageBoxCall {
   std::string title;
 };
 
-// A window system without windows. Timers run on the virtual clock: advance() raises every
-// due tick in time order, ties in the order the timers were enabled. Message boxes are
+// A window system without windows. Timers run on virtual elapsed time: advance() moves it and
+// the wall clock forward together and raises every due tick in time order, ties in the order
+// the timers were enabled. Setting the wall clock (a clock set forward or back, a computer
+// that slept) moves no timer, as with real timers. Message boxes are
 // recorded and answered with `messageBoxAnswer`. After endProgram() nothing more runs.
 class HeadlessWindowSystem : public WindowSystem {
  public:
@@ -82,6 +84,7 @@ class HeadlessWindowSystem : public WindowSystem {
   std::map<const Form*, std::vector<std::unique_ptr<ControlPeer>>> peers_;
   std::map<const Form*, Handle> windows_;
   std::uint64_t enableCounter_ = 0;
+  std::int64_t elapsed_ = 0;
   Handle nextWindow_ = 0x10010;
   bool ended_ = false;
 };

@@ -133,6 +133,28 @@ TEST_F(TimerTest, EndProgramStopsEveryTimerAtOnce) {
   EXPECT_THAT(log, ElementsAre("thetime@500", "Timer ends"));
 }
 
+TEST_F(TimerTest, LateTickOfADisabledTimerRunsNothing) {
+  // A front end may still deliver a tick that was queued before the timer was disabled.
+  thetime.setEnabled(true);
+  thetime.tick();
+  thetime.setEnabled(false);
+  thetime.tick();
+  thetime.setEnabled(true);
+  thetime.setInterval(0);
+  thetime.tick();
+  EXPECT_THAT(log, ElementsAre("thetime@0"));
+}
+
+TEST_F(TimerTest, TimersKeepTickingWhileAModalWindowIsOpen) {
+  Form frmAbout{"frmAbout", ws};
+  thetime.setEnabled(true);
+  frmAbout.showModal(form);
+  ASSERT_FALSE(form.takesInput());
+  ws.advance(1000);
+  EXPECT_THAT(log, ElementsAre("thetime@500", "thetime@1000"));
+  frmAbout.unload();
+}
+
 TEST_F(TimerTest, UnloadingTheFormStopsItsTimers) {
   thetime.setEnabled(true);
   ws.advance(500);

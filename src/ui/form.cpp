@@ -46,7 +46,8 @@ void Form::showModal(Form& owner) {
 }
 
 void Form::releaseModal() {
-  if (modalOwner_ != nullptr && modalOwner_->modalChild_ == this) modalOwner_->modalChild_ = nullptr;
+  if (modalOwner_ != nullptr && modalOwner_->modalChild_ == this)
+    modalOwner_->modalChild_ = nullptr;
   modalOwner_ = nullptr;
 }
 
@@ -83,7 +84,8 @@ bool Form::mouseMove(int button, int shift, double x, double y) {
 }
 
 bool Form::requestClose() {
-  if (!loaded_) return false;
+  // The close box belongs to the window, so an open modal window blocks it like any input.
+  if (!takesInput()) return false;
   return unload();
 }
 

@@ -26,7 +26,7 @@ class Form : public Control {
   bool showInTaskbar = true;
   bool fixedDialog = true;  // not resizable, no minimise or maximise box
   bool startCentered = true;
-  std::string icon;         // resource name of the window icon
+  std::string icon;  // resource name of the window icon
 
   // Adds a control with this form's ownership. container is null for the form itself.
   template <class T, class... Args>
@@ -68,7 +68,8 @@ class Form : public Control {
   // A mouse move over the form, x and y in twips; the tray icon's callback arrives this way,
   // also while a modal window is open.
   bool mouseMove(int button, int shift, double x, double y);
-  // The close box or the system menu's Close: a request to unload.
+  // The close box or the system menu's Close: a request to unload. Refused (false) while
+  // the form takes no input; otherwise the result of unload().
   bool requestClose();
 
  private:

@@ -63,12 +63,14 @@ void frmAbout::layout() {
   Command1.font = defaultFont;
 }
 
-void frmAbout::Command1_Click() { (void)unload(); }
+void frmAbout::Command1_Click() {
+  (void)unload();
+}
 
 void frmAbout::Picture1_Click() {
   // A missing browser is not reported; the window stays open.
-  (void)platform_.ShellExecuteA(windowSystem().windowHandle(*this), nullptr, kMakerAddress,
-                                nullptr, nullptr, 1);
+  (void)platform_.ShellExecuteA(windowSystem().windowHandle(*this), nullptr, kMakerAddress, nullptr,
+                                nullptr, 1);
 }
 
 }  // namespace slumbrix

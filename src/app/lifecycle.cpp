@@ -15,13 +15,14 @@ constexpr std::int16_t kEscape = 27;
 
 }  // namespace
 
-void frmMain::start() { Form_Initialize(); }
+void frmMain::start() {
+  Form_Initialize();
+}
 
 void frmMain::Form_Initialize() {
   glngWhichWindows32 = modShutdown::WhichWindows32(platform());
   if (platform().PrevInstance()) {
-    (void)windowSystem().messageBox("Slumbrix is already running", kMbIconInformation,
-                                    "Slumbrix");
+    (void)windowSystem().messageBox("Slumbrix is already running", kMbIconInformation, "Slumbrix");
     windowSystem().endProgram();
     return;
   }
@@ -87,9 +88,15 @@ void frmMain::ExitProgram() {
   (void)unload();
 }
 
-void frmMain::beendn_Click() { ExitProgram(); }
-void frmMain::mnuExit_Click() { ExitProgram(); }
-void frmMain::menuwieder_Click() { show(); }
+void frmMain::beendn_Click() {
+  ExitProgram();
+}
+void frmMain::mnuExit_Click() {
+  ExitProgram();
+}
+void frmMain::menuwieder_Click() {
+  show();
+}
 
 void frmMain::ueber_Click() {
   // Each showing starts from the design-time values.

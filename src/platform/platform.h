@@ -86,9 +86,9 @@ class Platform {
   virtual std::int32_t RegOpenKeyExA(Handle key, const char* subKey, std::uint32_t options,
                                      std::uint32_t samDesired, Handle* result) = 0;
   // 0 when read, else an error code; data and *dataSize are then untouched.
-  virtual std::int32_t RegQueryValueExA(Handle key, const char* valueName,
-                                        std::uint32_t* reserved, std::uint32_t* type,
-                                        std::uint8_t* data, std::uint32_t* dataSize) = 0;
+  virtual std::int32_t RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* reserved,
+                                        std::uint32_t* type, std::uint8_t* data,
+                                        std::uint32_t* dataSize) = 0;
   // 0 when closed, else an error code.
   virtual std::int32_t RegCloseKey(Handle key) = 0;
 

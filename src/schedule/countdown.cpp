@@ -9,10 +9,9 @@ namespace slumbrix {
 
 void frmMain::Timer_Timer() {
   const DateTime now = datetime::fromLocalTime(platform().Now());
-  const auto remaining = static_cast<std::int32_t>(
-      std::clamp<std::int64_t>(datetime::secondsBetween(now, mdatTarget),
-                               std::numeric_limits<std::int32_t>::min(),
-                               std::numeric_limits<std::int32_t>::max()));
+  const auto remaining = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      datetime::secondsBetween(now, mdatTarget), std::numeric_limits<std::int32_t>::min(),
+      std::numeric_limits<std::int32_t>::max()));
   lblStatus.setCaption(plainDecimal(remaining) + " Seconds to the execution");
 
   if (isTrue(mblnBlink) && remaining <= mlngBlinkSeconds) {
@@ -29,8 +28,8 @@ void frmMain::Timer_Timer() {
 }
 
 void frmMain::thetime_Timer() {
-  lbltime.setCaption(
-      datetime::formatClock(datetime::fromLocalTime(platform().Now()), platform().GetLocaleFormats()));
+  lbltime.setCaption(datetime::formatClock(datetime::fromLocalTime(platform().Now()),
+                                           platform().GetLocaleFormats()));
 }
 
 }  // namespace slumbrix

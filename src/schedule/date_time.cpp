@@ -27,7 +27,9 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
   return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
-bool isLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeap(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int daysInMonth(int year, int month) {
   static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -51,18 +53,26 @@ const std::string& designator(int hour, const LocaleFormats& locale) {
 std::string field(char letter, std::size_t count, const LocalTime& t, const LocaleFormats& locale) {
   const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
   switch (letter) {
-    case 'd': return pad(t.day, count >= 2 ? 2 : 1);
-    case 'M': return pad(t.month, count >= 2 ? 2 : 1);
-    case 'y': return count <= 2 ? pad(t.year % 100, 2) : pad(t.year, 4);
-    case 'h': return pad(hour12, count >= 2 ? 2 : 1);
-    case 'H': return pad(t.hour, count >= 2 ? 2 : 1);
-    case 'm': return pad(t.minute, count >= 2 ? 2 : 1);
-    case 's': return pad(t.second, count >= 2 ? 2 : 1);
+    case 'd':
+      return pad(t.day, count >= 2 ? 2 : 1);
+    case 'M':
+      return pad(t.month, count >= 2 ? 2 : 1);
+    case 'y':
+      return count <= 2 ? pad(t.year % 100, 2) : pad(t.year, 4);
+    case 'h':
+      return pad(hour12, count >= 2 ? 2 : 1);
+    case 'H':
+      return pad(t.hour, count >= 2 ? 2 : 1);
+    case 'm':
+      return pad(t.minute, count >= 2 ? 2 : 1);
+    case 's':
+      return pad(t.second, count >= 2 ? 2 : 1);
     case 't': {
       const std::string& d = designator(t.hour, locale);
       return count >= 2 ? d : d.substr(0, 1);
     }
-    default: return std::string(count, letter);
+    default:
+      return std::string(count, letter);
   }
 }
 
@@ -110,8 +120,10 @@ Tokens tokenize(std::string_view text) {
       std::size_t j = i;
       std::int64_t value = 0;
       while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])) != 0) {
-        if (j - i < 9) value = value * 10 + (text[j] - '0');
-        else t.numberTooLong = true;
+        if (j - i < 9)
+          value = value * 10 + (text[j] - '0');
+        else
+          t.numberTooLong = true;
         ++j;
       }
       t.numbers.push_back(value);
@@ -178,12 +190,13 @@ DateTime fromSeconds(std::int64_t seconds) {
 }
 
 std::int64_t toSeconds(DateTime moment) {
-  return static_cast<std::int64_t>(std::llround(moment.value * static_cast<double>(kSecondsPerDay)));
+  return static_cast<std::int64_t>(
+      std::llround(moment.value * static_cast<double>(kSecondsPerDay)));
 }
 
 DateTime fromParts(int year, int month, int day, int hour, int minute, int second) {
-  return fromSeconds(serialDay(year, month, day) * kSecondsPerDay + hour * 3600LL +
-                     minute * 60LL + second);
+  return fromSeconds(serialDay(year, month, day) * kSecondsPerDay + hour * 3600LL + minute * 60LL +
+                     second);
 }
 
 DateTime fromLocalTime(const LocalTime& t) {
@@ -208,14 +221,20 @@ DateTime dateOf(DateTime moment) {
 
 DateTime add(std::string_view interval, std::int64_t number, DateTime moment) {
   std::int64_t unit = 0;
-  if (interval == "h") unit = 3600;
-  else if (interval == "n") unit = 60;
-  else if (interval == "s") unit = 1;
-  else if (interval == "d") unit = kSecondsPerDay;
+  if (interval == "h")
+    unit = 3600;
+  else if (interval == "n")
+    unit = 60;
+  else if (interval == "s")
+    unit = 1;
+  else if (interval == "d")
+    unit = kSecondsPerDay;
   return fromSeconds(toSeconds(moment) + number * unit);
 }
 
-std::int64_t secondsBetween(DateTime from, DateTime to) { return toSeconds(to) - toSeconds(from); }
+std::int64_t secondsBetween(DateTime from, DateTime to) {
+  return toSeconds(to) - toSeconds(from);
+}
 
 std::string format(DateTime moment, std::string_view picture, const LocaleFormats& locale) {
   const LocalTime t = toLocalTime(moment);
@@ -262,9 +281,12 @@ std::optional<DateTime> parse(std::string_view text, const LocaleFormats& locale
   int year = 0, month = 0, day = 0;
   for (std::size_t i = 0; i < 3; ++i) {
     const int v = static_cast<int>(tokens.numbers[i]);
-    if (order.fields[i] == 'd') day = v;
-    else if (order.fields[i] == 'M') month = v;
-    else year = v;
+    if (order.fields[i] == 'd')
+      day = v;
+    else if (order.fields[i] == 'M')
+      month = v;
+    else
+      year = v;
   }
   if (year < 100) year += year < 30 ? 2000 : 1900;
   if (!isValidDate(year, month, day)) return std::nullopt;

@@ -17,7 +17,9 @@ Form* Control::form() {
   return c->kind_ == ControlKind::Form ? static_cast<Form*>(c) : nullptr;
 }
 
-const Form* Control::form() const { return const_cast<Control*>(this)->form(); }
+const Form* Control::form() const {
+  return const_cast<Control*>(this)->form();
+}
 
 void Control::setBounds(Rect bounds) {
   bounds_ = bounds;

@@ -51,6 +51,13 @@ void Form::releaseModal() {
   modalOwner_ = nullptr;
 }
 
+Form::~Form() {
+  // A form that goes while loaded takes its window and peers (its timers above all) with it.
+  if (modalChild_ != nullptr) modalChild_->modalOwner_ = nullptr;
+  releaseModal();
+  if (loaded_) windowSystem_.destroyPeers(*this);
+}
+
 void Form::hide() {
   releaseModal();
   if (!loaded_) return;
@@ -64,6 +71,10 @@ bool Form::unload() {
   if (Unload) Unload(cancel);
   if (cancel != 0 || !loaded_) return cancel == 0;
   releaseModal();
+  if (modalChild_ != nullptr) {
+    modalChild_->modalOwner_ = nullptr;
+    modalChild_ = nullptr;
+  }
   shown_ = false;
   loaded_ = false;
   windowSystem_.hideForm(*this);

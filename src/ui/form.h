@@ -15,7 +15,9 @@ namespace slumbrix {
 // its controls; a derived form adds them in its constructor with their design-time values.
 class Form : public Control {
  public:
+  // The window system must outlive the form.
   Form(std::string name, WindowSystem& windowSystem);
+  ~Form() override;
 
   WindowSystem& windowSystem() { return windowSystem_; }
 

@@ -15,7 +15,8 @@ std::vector<Menu*> Menu::items() const {
   const Form* owner = form();
   if (owner == nullptr) return out;
   for (Control* c : owner->controls())
-    if (c->kind() == ControlKind::Menu && c->container() == this) out.push_back(static_cast<Menu*>(c));
+    if (c->kind() == ControlKind::Menu && c->container() == this)
+      out.push_back(static_cast<Menu*>(c));
   return out;
 }
 

@@ -7,8 +7,12 @@
 namespace slumbrix {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -49,7 +53,9 @@ std::int16_t roundToInt16(double value) {
   return static_cast<std::int16_t>(n);
 }
 
-std::string plainDecimal(std::int64_t value) { return std::to_string(value); }
+std::string plainDecimal(std::int64_t value) {
+  return std::to_string(value);
+}
 
 std::string twoDigits(std::int64_t value) {
   std::string digits = std::to_string(value < 0 ? -value : value);

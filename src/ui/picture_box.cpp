@@ -10,6 +10,7 @@ void PictureBox::setUserScale(double left, double top, double width, double heig
   scaleTop_ = top;
   scaleWidth_ = width;
   scaleHeight_ = height;
+  notify(Property::Drawing);
 }
 
 void PictureBox::Cls() {

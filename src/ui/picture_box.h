@@ -34,7 +34,11 @@ class PictureBox : public Control {
   Color drawColor;
 
   ScaleMode scaleMode() const { return scaleMode_; }
-  void setScaleMode(ScaleMode mode) { scaleMode_ = mode; }
+  void setScaleMode(ScaleMode mode) {
+    if (scaleMode_ == mode) return;
+    scaleMode_ = mode;
+    notify(Property::Drawing);
+  }
   // The user scale: the inner area spans scaleWidth x scaleHeight units from
   // (scaleLeft, scaleTop) at its top-left corner.
   void setUserScale(double left, double top, double width, double height);

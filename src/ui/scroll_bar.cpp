@@ -44,7 +44,11 @@ bool VScrollBar::step(std::int32_t towards) {
   return true;
 }
 
-bool VScrollBar::arrowUp() { return step(min_); }
-bool VScrollBar::arrowDown() { return step(max_); }
+bool VScrollBar::arrowUp() {
+  return step(min_);
+}
+bool VScrollBar::arrowDown() {
+  return step(max_);
+}
 
 }  // namespace slumbrix

@@ -96,7 +96,8 @@ bool TextBox::paste(const std::string& insert) {
   text.erase(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_));
   std::string piece = insert;
   if (maxLength_ > 0) {
-    const auto room = static_cast<std::size_t>(std::max(0, maxLength_ - static_cast<int>(text.size())));
+    const auto room =
+        static_cast<std::size_t>(std::max(0, maxLength_ - static_cast<int>(text.size())));
     if (piece.size() > room) piece.resize(room);
   }
   if (piece.empty() && !insert.empty()) return false;

@@ -10,8 +10,12 @@ using VbBool = std::int16_t;
 inline constexpr VbBool kVbTrue = -1;
 inline constexpr VbBool kVbFalse = 0;
 
-constexpr VbBool toVb(bool value) { return value ? kVbTrue : kVbFalse; }
-constexpr bool isTrue(std::int32_t value) { return value != 0; }
+constexpr VbBool toVb(bool value) {
+  return value ? kVbTrue : kVbFalse;
+}
+constexpr bool isTrue(std::int32_t value) {
+  return value != 0;
+}
 
 // Widens a boolean to a 32-bit platform argument by sign extension: true becomes 0xFFFFFFFF.
 constexpr std::uint32_t widen(VbBool value) {

@@ -5,7 +5,9 @@
 namespace slumbrix::test {
 namespace {
 
-std::string str(const char* s) { return s == nullptr ? std::string("<null>") : std::string(s); }
+std::string str(const char* s) {
+  return s == nullptr ? std::string("<null>") : std::string(s);
+}
 
 void put32(std::uint8_t* p, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
@@ -18,7 +20,9 @@ void put64(std::uint8_t* p, std::int64_t v) {
 
 }  // namespace
 
-FakePlatform::FakePlatform() { time = LocalTime{2026, 12, 6, 10, 0, 0, 0}; }
+FakePlatform::FakePlatform() {
+  time = LocalTime{2026, 12, 6, 10, 0, 0, 0};
+}
 
 PlatformCall& FakePlatform::record(std::string name, std::vector<std::int64_t> args) {
   calls.push_back(PlatformCall{std::move(name), std::move(args), {}, {}});
@@ -95,8 +99,8 @@ std::int32_t FakePlatform::LockWorkStation() {
   return static_cast<std::int32_t>(resultOf("LockWorkStation", 1));
 }
 
-std::int32_t FakePlatform::SendMessageA(Handle window, std::uint32_t message,
-                                        std::uint32_t wParam, std::int32_t lParam) {
+std::int32_t FakePlatform::SendMessageA(Handle window, std::uint32_t message, std::uint32_t wParam,
+                                        std::int32_t lParam) {
   record("SendMessageA", {window, message, wParam, lParam});
   return static_cast<std::int32_t>(resultOf("SendMessageA", 0));
 }
@@ -136,8 +140,8 @@ std::int32_t FakePlatform::AdjustTokenPrivileges(Handle token, std::int32_t disa
                                                  std::uint32_t bufferLength,
                                                  std::uint8_t* previousState,
                                                  std::uint32_t* returnLength) {
-  auto& call = record("AdjustTokenPrivileges", {token, disableAllPrivileges, bufferLength,
-                                                returnLength != nullptr ? 1 : 0});
+  auto& call = record("AdjustTokenPrivileges",
+                      {token, disableAllPrivileges, bufferLength, returnLength != nullptr ? 1 : 0});
   call.records.emplace_back(newState, newState + bufferLength);
   call.records.emplace_back(previousState, previousState + bufferLength);
   if (resultOf("AdjustTokenPrivileges", 1) == 0) return 0;
@@ -162,8 +166,8 @@ std::int32_t FakePlatform::RegQueryValueExA(Handle key, const char* valueName,
                       {key, reserved == nullptr ? 0 : 1, dataSize == nullptr ? -1 : *dataSize});
   call.strings = {str(valueName)};
   if (failRegistryReads || openKeys_.count(key) == 0) return 6;  // ERROR_INVALID_HANDLE
-  if (dataSize == nullptr || *dataSize < 4) return 234;         // ERROR_MORE_DATA
-  if (type != nullptr) *type = 3;                               // REG_BINARY, as 98 answers
+  if (dataSize == nullptr || *dataSize < 4) return 234;          // ERROR_MORE_DATA
+  if (type != nullptr) *type = 3;                                // REG_BINARY, as 98 answers
   put32(data, cpuUsageValue);
   *dataSize = 4;
   return 0;
@@ -175,8 +179,7 @@ std::int32_t FakePlatform::RegCloseKey(Handle key) {
 }
 
 std::int32_t FakePlatform::NtQuerySystemInformation(std::uint32_t informationClass,
-                                                    std::uint8_t* information,
-                                                    std::uint32_t length,
+                                                    std::uint8_t* information, std::uint32_t length,
                                                     std::uint32_t* returnLength) {
   record("NtQuerySystemInformation", {informationClass, length, returnLength == nullptr ? 0 : 1});
   constexpr std::int32_t kStatusUnsuccessful = static_cast<std::int32_t>(0xC0000001u);
@@ -217,9 +220,13 @@ Handle FakePlatform::ShellExecuteA(Handle owner, const char* operation, const ch
   return static_cast<Handle>(resultOf("ShellExecuteA", 42));
 }
 
-LocalTime FakePlatform::Now() { return clock ? clock() : time; }
+LocalTime FakePlatform::Now() {
+  return clock ? clock() : time;
+}
 
-LocaleFormats FakePlatform::GetLocaleFormats() { return locale; }
+LocaleFormats FakePlatform::GetLocaleFormats() {
+  return locale;
+}
 
 bool FakePlatform::PrevInstance() {
   record("PrevInstance");

@@ -71,9 +71,9 @@ class FakePlatform : public Platform {
   bool failRegistryReads = false;
 
   // Runtime.
-  LocalTime time{};                     // answered by Now() unless `clock` is set
-  std::function<LocalTime()> clock;     // the virtual clock, when a test drives one
-  LocaleFormats locale{};               // US English
+  LocalTime time{};                  // answered by Now() unless `clock` is set
+  std::function<LocalTime()> clock;  // the virtual clock, when a test drives one
+  LocaleFormats locale{};            // US English
   bool previousInstance = false;
 
   // Helpers for assertions.
@@ -110,9 +110,8 @@ class FakePlatform : public Platform {
                                 std::uint32_t* type, std::uint8_t* data,
                                 std::uint32_t* dataSize) override;
   std::int32_t RegCloseKey(Handle key) override;
-  std::int32_t NtQuerySystemInformation(std::uint32_t informationClass,
-                                        std::uint8_t* information, std::uint32_t length,
-                                        std::uint32_t* returnLength) override;
+  std::int32_t NtQuerySystemInformation(std::uint32_t informationClass, std::uint8_t* information,
+                                        std::uint32_t length, std::uint32_t* returnLength) override;
   std::int32_t Shell_NotifyIconA(std::uint32_t message, const std::uint8_t* data) override;
   Handle ShellExecuteA(Handle owner, const char* operation, const char* file,
                        const char* parameters, const char* directory,

@@ -36,7 +36,9 @@ class HeadlessWindowSystem::TimerPeer : public ControlPeer {
   Timer& timer_;
 };
 
-HeadlessWindowSystem::HeadlessWindowSystem() { clock.set(LocalTime{2026, 12, 6, 10, 0, 0, 0}); }
+HeadlessWindowSystem::HeadlessWindowSystem() {
+  clock.set(LocalTime{2026, 12, 6, 10, 0, 0, 0});
+}
 
 HeadlessWindowSystem::~HeadlessWindowSystem() = default;
 

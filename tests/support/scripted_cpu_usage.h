@@ -12,7 +12,8 @@ namespace slumbrix::test {
 // last answer. Records the operations it was asked for.
 class ScriptedCpuUsage : public CpuUsageProvider {
  public:
-  explicit ScriptedCpuUsage(std::vector<std::int32_t> script, std::vector<std::string>* log = nullptr)
+  explicit ScriptedCpuUsage(std::vector<std::int32_t> script,
+                            std::vector<std::string>* log = nullptr)
       : script_(script.begin(), script.end()), log_(log) {}
 
   void Initialize() override { note("Initialize"); }

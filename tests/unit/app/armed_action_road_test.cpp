@@ -35,9 +35,8 @@ TEST_F(ArmedActionRoad, RebootInFiveMinutes) {
   EXPECT_EQ(describeAll(platform.calls, true),
             (std::vector<std::string>{
                 "GetVersion()", "PrevInstance()", "GetVersionExA()", "GetVersionExA()",
-                "GetCurrentThread()", "SetThreadPriority(" + kThread + ",2)",
-                "GetCurrentProcess()", "SetPriorityClass(" + kProcess + ",128)",
-                "GetVersionExA()",
+                "GetCurrentThread()", "SetThreadPriority(" + kThread + ",2)", "GetCurrentProcess()",
+                "SetPriorityClass(" + kProcess + ",128)", "GetVersionExA()",
                 "NtQuerySystemInformation(3,32,0)", "NtQuerySystemInformation(2,312,0)",
                 "NtQuerySystemInformation(0,44,0)", "NtQuerySystemInformation(3,32,0)",
                 "NtQuerySystemInformation(2,312,0)", "Shell_NotifyIconA(0)"}));
@@ -73,17 +72,14 @@ TEST_F(ArmedActionRoad, RebootInFiveMinutes) {
   EXPECT_EQ(describeAll(platform.calls),
             (std::vector<std::string>{
                 "Shell_NotifyIconA(1)", "Shell_NotifyIconA(1)",  // the last two flashes
-                "GetVersionExA()",
-                "GetCurrentProcess()", "OpenProcessToken(" + kProcess + ",40)",
+                "GetVersionExA()", "GetCurrentProcess()", "OpenProcessToken(" + kProcess + ",40)",
                 "LookupPrivilegeValueA('','SeShutdownPrivilege')",
                 describe(platform.named("AdjustTokenPrivileges")[0]),
-                describe(platform.named("CloseHandle")[0]),
-                "ExitWindowsEx(6,0)",
+                describe(platform.named("CloseHandle")[0]), "ExitWindowsEx(6,0)",
                 "GetCurrentProcess()", "OpenProcessToken(" + kProcess + ",40)",
                 "LookupPrivilegeValueA('','SeShutdownPrivilege')",
                 describe(platform.named("AdjustTokenPrivileges")[1]),
-                describe(platform.named("CloseHandle")[1]),
-                "Shell_NotifyIconA(2)"}));
+                describe(platform.named("CloseHandle")[1]), "Shell_NotifyIconA(2)"}));
   EXPECT_EQ(platform.named("AdjustTokenPrivileges")[0].records[0][12], 2);  // enable
   EXPECT_EQ(platform.named("AdjustTokenPrivileges")[1].records[0][12], 0);  // disable
   // Nothing runs after the end.

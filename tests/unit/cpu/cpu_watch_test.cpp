@@ -24,9 +24,9 @@ TEST_F(CpuWatch, FiresOnlyWhenTheFigureIsBelowTheThreshold) {
     bool fires;
   };
   const Row rows[] = {
-      {20, "35", false}, {20, "12", true}, {10, "9", true},   {10, "10", false},
-      {2, "100", false}, {1, "0", true},   {1, "-2", true},   {1, "1", false},
-      {100, "99", true}, {50, "?", false}, {50, "", false},   {50, "4x", false},
+      {20, "35", false}, {20, "12", true}, {10, "9", true}, {10, "10", false},
+      {2, "100", false}, {1, "0", true},   {1, "-2", true}, {1, "1", false},
+      {100, "99", true}, {50, "?", false}, {50, "", false}, {50, "4x", false},
   };
   for (const Row& row : rows) {
     HeadlessWindowSystem ws2;

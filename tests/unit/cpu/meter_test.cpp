@@ -29,8 +29,8 @@ TEST(DrawCPUUsage, LightsTheSegmentsUpToTheFigure) {
     const char* lit;
   };
   const Row rows[] = {
-      {0, "-----------"},  {1, "----------L"}, {5, "----------L"},  {9, "----------L"},
-      {10, "---------LL"}, {19, "---------LL"}, {55, "-----LLLLLL"}, {100, "LLLLLLLLLLL"},
+      {0, "-----------"},   {1, "----------L"},  {5, "----------L"},  {9, "----------L"},
+      {10, "---------LL"},  {19, "---------LL"}, {55, "-----LLLLLL"}, {100, "LLLLLLLLLLL"},
       {150, "LLLLLLLLLLL"}, {-2, "-----------"},
   };
   PictureBox bar("picUsage");

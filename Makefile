@@ -6,27 +6,36 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 ENSURE := scripts/ensure-packages.sh
+FUZZ_SECONDS ?= 60
 
 # What each step needs from Debian.
 PKGS_CORE := cmake make g++ googletest libgmock-dev
-PKGS_QT := qt6-base-dev qt6-base-dev-tools libgl-dev
-PKGS_QT_TESTS := xvfb xauth xdotool x11-utils imagemagick dbus-daemon python3-dbusmock python3-dbus
-PKGS_WINDOWS := g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
-PKGS_WINE := wine wine32:i386 xvfb
+PKGS_FUZZ := clang libclang-rt-14-dev
 
-.PHONY: all run test deps-core deps-qt deps-test deps-windows unit clean
+.PHONY: all run test unit fuzz fuzz-short clean
 
 all: test
 
-deps-core:
+# The core's unit suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+unit:
 	@$(ENSURE) $(PKGS_CORE)
-
-unit: deps-core
-	cmake --preset asan -DSLUMBRIX_BUILD_QT=OFF >/dev/null
+	cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
-test: unit
+build/fuzz/tests/fuzz/fuzz_main_window: FORCE
+	@$(ENSURE) $(PKGS_CORE) $(PKGS_FUZZ)
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+
+# A few seconds of each fuzz target over its seed corpus; `make fuzz` runs them longer.
+fuzz-short: build/fuzz/tests/fuzz/fuzz_main_window
+	scripts/run-fuzzers.sh 5
+
+fuzz: build/fuzz/tests/fuzz/fuzz_main_window
+	scripts/run-fuzzers.sh $(FUZZ_SECONDS)
+
+test: unit fuzz-short
 
 run:
 	@echo "The Linux program is not built yet: there is nothing to start." >&2
@@ -34,3 +43,6 @@ run:
 
 clean:
 	rm -rf build
+
+.PHONY: FORCE
+FORCE:

@@ -75,22 +75,44 @@ VScrollBar& spin(frmMain& form, std::uint8_t which) {
 
 void act(frmMain& form, test::HeadlessWindowSystem& ws, Input& in) {
   switch (in.byte() % 12) {
-    case 0: field(form, in.byte()).typeChar(static_cast<std::int16_t>(in.byte())); break;
-    case 1: field(form, in.byte()).paste(in.bytes(8)); break;
-    case 2: field(form, in.byte()).replaceText(in.bytes(8)); break;
-    case 3: field(form, in.byte()).pressDelete(); break;
-    case 4: field(form, in.byte()).select(in.byte() % 6, in.byte() % 6); break;
-    case 5: spin(form, in.byte()).arrowUp(); break;
-    case 6: spin(form, in.byte()).arrowDown(); break;
+    case 0:
+      field(form, in.byte()).typeChar(static_cast<std::int16_t>(in.byte()));
+      break;
+    case 1:
+      field(form, in.byte()).paste(in.bytes(8));
+      break;
+    case 2:
+      field(form, in.byte()).replaceText(in.bytes(8));
+      break;
+    case 3:
+      field(form, in.byte()).pressDelete();
+      break;
+    case 4:
+      field(form, in.byte()).select(in.byte() % 6, in.byte() % 6);
+      break;
+    case 5:
+      spin(form, in.byte()).arrowUp();
+      break;
+    case 6:
+      spin(form, in.byte()).arrowDown();
+      break;
     case 7: {
       OptionButton* modes[] = {&form.opt0, &form.opt1, &form.Option1};
       modes[in.byte() % 3]->click();
       break;
     }
-    case 8: form.cmdTimer.click(); break;
-    case 9: form.cmbAction.choose(in.byte() % 6); break;
-    case 10: form.cmbUnit.choose(in.byte() % 3); break;
-    default: ws.advance(in.byte() * 40); break;
+    case 8:
+      form.cmdTimer.click();
+      break;
+    case 9:
+      form.cmbAction.choose(in.byte() % 6);
+      break;
+    case 10:
+      form.cmbUnit.choose(in.byte() % 3);
+      break;
+    default:
+      ws.advance(in.byte() * 40);
+      break;
   }
 }
 

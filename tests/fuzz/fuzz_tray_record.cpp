@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The first 63 characters as given (an embedded NUL ends the shown text early), the NUL,
   // then blanks.
   const std::string kept = text.substr(0, 63);
-  for (std::size_t i = 0; i < kept.size(); ++i) check(bytes[24 + i] == static_cast<std::uint8_t>(kept[i]));
+  for (std::size_t i = 0; i < kept.size(); ++i)
+    check(bytes[24 + i] == static_cast<std::uint8_t>(kept[i]));
   check(bytes[24 + kept.size()] == 0);
   for (std::size_t i = 24 + kept.size() + 1; i < 88; ++i) check(bytes[i] == ' ');
   return 0;

@@ -62,8 +62,9 @@ Outcome runSchedule(unsigned seed) {
         break;
       }
       case 1:  // the wall clock set forward or back, up to two hours
-        ws.clock.setMilliseconds(ws.clock.milliseconds() + (pick(2) == 0 ? 1 : -1) *
-                                                               static_cast<std::int64_t>(pick(7'200'000)));
+        ws.clock.setMilliseconds(ws.clock.milliseconds() +
+                                 (pick(2) == 0 ? 1 : -1) *
+                                     static_cast<std::int64_t>(pick(7'200'000)));
         break;
       case 2:
         form.Command1.click();

@@ -1,0 +1,61 @@
+// Runs the whole program headless for a simulated hour (meter, clock and the 10 ms CPU watch
+// ticking) and prints what it costs: time per simulated hour and resident memory.
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/frm_main.h"
+#include "support/fake_platform.h"
+#include "support/headless_window_system.h"
+
+namespace {
+
+long residentKiB() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  return -1;
+}
+
+long peakKiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+}  // namespace
+
+int main() {
+  using namespace slumbrix;
+  test::HeadlessWindowSystem ws;
+  test::FakePlatform platform;
+  platform.clock = [&] { return ws.clock.now(); };
+  // A busy machine: the counters advance so the meter never sees an idle figure.
+  std::int64_t tick = 0;
+  frmMain form(ws, platform);
+  form.start();
+  const long afterStart = residentKiB();
+
+  form.Option1.click();
+  form.vsAuslastung.setValue(1);
+  form.cmdTimer.click();  // the CPU watch: 10 ms ticks
+  const auto begin = std::chrono::steady_clock::now();
+  for (int second = 0; second < 3600; ++second) {
+    tick += 10'000'000;  // one second of system time
+    platform.systemTime = tick;
+    platform.idleTime = tick / 2;
+    platform.calls.clear();  // the fake's record is not the program's memory
+    ws.advance(1000);
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+  std::printf("headless: one simulated hour (%d timer ticks) in %.2f s of CPU\n", 3600 * 106,
+              seconds);
+  std::printf("headless: resident set after start %ld KiB, after the hour %ld KiB, peak %ld KiB\n",
+              afterStart, residentKiB(), peakKiB());
+  return ws.ended() ? 1 : 0;
+}

@@ -31,6 +31,12 @@ make_prefix() {
       wine_env "$state"
       rm -rf "$WINEPREFIX"
       wineboot --init >"$state/wineboot.log" 2>&1
+      # One virtual desktop for every program of the prefix: Wine draws the window frames
+      # and captions itself (there is no window manager on the test display) and keeps a
+      # notification area on its taskbar.
+      wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+        >/dev/null 2>&1
       wineserver -w
     fi
   ) 9>"$state/.lock"

@@ -1,5 +1,6 @@
 // The menus and the keyboard focus of a form window.
 #include <algorithm>
+#include <string>
 
 #include "frontend/win32/form_window.h"
 #include "ui/text_box.h"
@@ -10,6 +11,10 @@ namespace {
 
 constexpr UINT kFirstMenuId = 1000;
 constexpr char kSeparator[] = "-";
+
+std::string menuProperty(const Control& menu) {
+  return kMenuPropertyPrefix + menu.displayName();
+}
 
 bool isVisibleWindow(HWND window) {
   return window != nullptr && IsWindowVisible(window) != FALSE;
@@ -33,7 +38,14 @@ void FormWindow::createMenus() {
     menus_.push_back(static_cast<Menu*>(c));
     peers_.push_back(std::make_unique<MenuPeer>(*this));
     c->setPeer(peers_.back().get());
+    // The command of each menu item under its name, for tools outside the process.
+    const UINT id = kFirstMenuId + static_cast<UINT>(menus_.size() - 1);
+    SetPropA(hwnd_, menuProperty(*c).c_str(), reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(id)));
   }
+}
+
+void FormWindow::removeMenuProperties() {
+  for (Menu* menu : menus_) RemovePropA(hwnd_, menuProperty(*menu).c_str());
 }
 
 Menu* FormWindow::menuForCommand(UINT id) const {

@@ -167,6 +167,7 @@ void FormWindow::destroyWindows() {
   for (auto& window : controls_) window->retire();
   if (hwnd_ != nullptr && IsWindow(hwnd_) != FALSE) {
     for (auto& [timer, id] : timerIds_) KillTimer(hwnd_, id);
+    removeMenuProperties();
     SetMenu(hwnd_, nullptr);
     DestroyWindow(hwnd_);
   }

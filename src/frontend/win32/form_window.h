@@ -56,6 +56,7 @@ class FormWindow : public NativeWindow, public ControlPeer {
 
   void createControls();
   void createMenus();
+  void removeMenuProperties();
   void loadIcons();
   void resizeToClientArea();
   void center();

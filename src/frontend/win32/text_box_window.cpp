@@ -182,7 +182,10 @@ bool TextBoxWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 }
 
 HBRUSH TextBoxWindow::onColor(HDC dc) {
-  if (!control_.backColor && !control_.foreColor) return nullptr;
+  // A read-only field keeps the look of a field (the edit control would grey it); a disabled
+  // one is greyed by the edit control.
+  const bool plainLocked = box().Locked() && IsWindowEnabled(hwnd_) != FALSE;
+  if (!control_.backColor && !control_.foreColor && !plainLocked) return nullptr;
   const COLORREF back =
       control_.backColor ? control_.backColor->colorRef() : GetSysColor(COLOR_WINDOW);
   SetTextColor(dc,

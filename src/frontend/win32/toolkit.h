@@ -22,6 +22,9 @@ inline constexpr char kPaneClass[] = "SlumbrixPane";
 // The window property that carries a control's name (a global atom), so that tools outside
 // the process can address controls by the names the program gives them.
 inline constexpr char kNameProperty[] = "SlumbrixName";
+// The window property of a form that holds the command number of a menu item, by the
+// item's name ("SlumbrixMenu.ueber").
+inline constexpr char kMenuPropertyPrefix[] = "SlumbrixMenu.";
 
 class Toolkit {
  public:

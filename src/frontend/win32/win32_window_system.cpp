@@ -1,7 +1,8 @@
 #include "frontend/win32/win32_window_system.h"
 
-#include <commctrl.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
 
 #include "frontend/win32/form_window.h"
 #include "frontend/win32/simple_controls.h"

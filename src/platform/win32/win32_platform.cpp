@@ -1,7 +1,8 @@
 #include "platform/win32/win32_platform.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include <array>
 #include <cstring>

@@ -1,6 +1,7 @@
 # The two commands of the README:
 #   make run   builds the Linux program and starts it
 #   make test  builds everything and runs every test
+#   make windows  builds slumbrix.exe alone
 # Each installs what it needs from Debian's packages when it is missing.
 
 SHELL := /bin/bash
@@ -14,7 +15,7 @@ PKGS_QT_TESTS := xvfb xauth xdotool x11-utils imagemagick dbus-daemon python3-db
 PKGS_WINDOWS := g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
 PKGS_WINE := wine wine32:i386 xvfb
 
-.PHONY: all run test deps-core deps-qt deps-test deps-windows unit clean
+.PHONY: all run test deps-core deps-qt deps-test deps-windows unit windows test-windows clean
 
 all: test
 
@@ -26,7 +27,21 @@ unit: deps-core
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
-test: unit
+# The Windows build: slumbrix.exe lands in build/mingw/src/frontend/win32/.
+deps-windows:
+	@$(ENSURE) $(PKGS_CORE) $(PKGS_WINDOWS) $(PKGS_WINE)
+
+windows: deps-windows
+	cmake --preset mingw >/dev/null
+	cmake --build --preset mingw --target slumbrix -j $(JOBS)
+
+# Its tests run under Wine, one after another in one throwaway prefix.
+test-windows: deps-windows
+	cmake --preset mingw >/dev/null
+	cmake --build --preset mingw -j $(JOBS)
+	ctest --test-dir build/mingw --output-on-failure
+
+test: unit test-windows
 
 run:
 	@echo "The Linux program is not built yet: there is nothing to start." >&2

@@ -21,7 +21,10 @@ expect() {  # expect WHAT ACTUAL EXPECTED
 shot() { [[ -z "$shots" ]] || import -window root "$shots/demo-$version-$1.png" 2>/dev/null || true; }
 
 harness version "$version"
-harness exec "$demo" &
+# The late-bound call is watched in a relay trace restricted to it.
+harness relay "user32.LockWorkStation"
+trace="${shots:-$state}/relay-$version.log"
+WINEDEBUG=+pid,+timestamp,+relay harness exec "$demo" 2>"$trace" &
 demo_pid=$!
 driver wait-window "$title" 30000
 
@@ -45,11 +48,17 @@ expect "spin up" "$(driver text "$title" txtPeriod)" "46"
 driver scroll "$title" vsPeriod down
 driver scroll "$title" vsPeriod down
 expect "spin down" "$(driver text "$title" txtPeriod)" "44"
-driver choose "$title" cmbAction "Reboot"
+case "$version" in
+  win2k | winxp) action="Lock Computer" ;;
+  *) action="Reboot" ;;
+esac
+driver choose "$title" cmbAction "$action"
 driver choose "$title" cmbUnit "Seconds"
 driver click "$title" cmdTimer
-driver wait-text "$title" lblStatus "Armed: Reboot in 44 Seconds" 5000 >/dev/null
+driver wait-text "$title" lblStatus "Armed: $action in 44 Seconds" 5000 >/dev/null
 echo "ok $version: armed through the controls"
+locks=$(grep -c "Call user32.LockWorkStation()" "$trace" || true)
+expect "LockWorkStation calls in the relay trace" "$locks" "$([[ $action == "Lock Computer" ]] && echo 1 || echo 0)"
 expect "frame disabled with its controls" "$(driver state "$title" txtPeriod)" "0 1 0"
 
 # The tray callback: Tray hides, a double-click (515) shows, a right-click (517) pops up.

@@ -7,6 +7,9 @@
 #   harness.sh cleanup STATE        ends the prefix's Wine processes, removes STATE
 #   harness.sh exec STATE CMD...    runs CMD under wine in the prefix (made when missing)
 #   harness.sh version STATE V      makes Wine imitate V (win95, win98, nt40, win2k, winxp)
+#   harness.sh relay STATE FUNCS    restricts Wine's relay trace to FUNCS ("dll.Function;..."),
+#                                   or lifts the restriction for ""; the trace itself is
+#                                   switched on per program with WINEDEBUG=+pid,+timestamp,+relay
 #   harness.sh display STATE CMD... runs CMD (a shell command line) with a private Xvfb
 #                                   display; the prefix's Wine processes end with it
 #
@@ -92,6 +95,16 @@ main() {
       make_prefix "$state"
       wine_env "$state"
       wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null
+      wineserver -w
+      ;;
+    relay)
+      make_prefix "$state"
+      wine_env "$state"
+      if [[ -n "${1:-}" ]]; then
+        wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d "$1" /f >/dev/null
+      else
+        wine reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true
+      fi
       wineserver -w
       ;;
     display)

@@ -157,6 +157,7 @@ void DemoForm::connect() {
     lblStatus.setCaption("Armed: " + cmbAction.Text() + " in " + txtPeriod.Text() + " " +
                          cmbUnit.Text());
     frame.setEnabled(false);
+    if (cmbAction.Text() == "Lock Computer") platform_.LockWorkStation();
   };
   Command1.Click = [this] { hide(); };
   cmdMessage.Click = [this] { windowSystem().messageBox("Hello from the demo", 64, kTitle); };

@@ -13,7 +13,7 @@ PKGS_CORE := cmake make g++ googletest libgmock-dev
 PKGS_QT := qt6-base-dev qt6-base-dev-tools libgl-dev
 PKGS_QT_TESTS := xvfb xauth xdotool x11-utils imagemagick dbus-daemon python3-dbusmock python3-dbus
 PKGS_WINDOWS := g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
-PKGS_WINE := wine wine32:i386 xvfb
+PKGS_WINE := wine wine32:i386 xvfb imagemagick
 
 .PHONY: all run test deps-core deps-qt deps-test deps-windows unit windows test-windows clean
 

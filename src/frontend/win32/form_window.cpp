@@ -237,6 +237,25 @@ void FormWindow::propertyChanged(Control&, Property property) {
     EnableWindow(hwnd_, form_.Enabled() ? TRUE : FALSE);
 }
 
+void FormWindow::onTimer(WPARAM id) {
+  for (auto& [timer, timerId] : timerIds_) {
+    if (timerId == id) {
+      const_cast<Timer*>(timer)->tick();
+      return;
+    }
+  }
+}
+
+// The notification-area icon's messages arrive here too: the shell sends the icon's
+// callback message, WM_MOUSEMOVE, with the mouse message in place of x.
+void FormWindow::onMouseMove(WPARAM state, LPARAM position) {
+  const int x = static_cast<short>(LOWORD(position));
+  const int y = static_cast<short>(HIWORD(position));
+  form_.mouseMove(mouseButtons(state), shiftState(state),
+                  static_cast<double>(x) * toolkit_.twipsPerPixelX(),
+                  static_cast<double>(y) * toolkit_.twipsPerPixelY());
+}
+
 bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (message) {
@@ -244,12 +263,7 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       form_.requestClose();
       return true;
     case WM_TIMER:
-      for (auto& [timer, id] : timerIds_) {
-        if (id == wParam) {
-          const_cast<Timer*>(timer)->tick();
-          break;
-        }
-      }
+      onTimer(wParam);
       return true;
     case WM_COMMAND:
       if (Menu* menu = menuForCommand(LOWORD(wParam)); menu != nullptr && HIWORD(wParam) == 0)
@@ -258,15 +272,9 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_CHAR:
       form_.keyPress(static_cast<std::int16_t>(wParam & 0xFF));
       return true;
-    case WM_MOUSEMOVE: {
-      // The tray icon's messages arrive here too, with the mouse message as x.
-      const int x = static_cast<short>(LOWORD(lParam));
-      const int y = static_cast<short>(HIWORD(lParam));
-      form_.mouseMove(mouseButtons(wParam), shiftState(wParam),
-                      static_cast<double>(x) * toolkit_.twipsPerPixelX(),
-                      static_cast<double>(y) * toolkit_.twipsPerPixelY());
+    case WM_MOUSEMOVE:
+      onMouseMove(wParam, lParam);
       return true;
-    }
     case WM_ACTIVATE:
       onActivate(wParam);
       return true;

@@ -67,6 +67,8 @@ class FormWindow : public NativeWindow, public ControlPeer {
   void focusFirst();
   void releaseOwner();
   void onActivate(WPARAM state);
+  void onTimer(WPARAM id);
+  void onMouseMove(WPARAM state, LPARAM position);
 
   Toolkit& toolkit_;
   Form& form_;

@@ -1,5 +1,6 @@
 #include "frontend/win32/pane_window.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace slumbrix::win32 {
@@ -90,11 +91,11 @@ void PictureWindow::update(Property property) {
 void PictureWindow::paint(HDC target) {
   RECT area;
   GetClientRect(hwnd_, &area);
-  const int width = area.right;
-  const int height = area.bottom;
+  const int width = area.right > 0 ? area.right : 1;
+  const int height = area.bottom > 0 ? area.bottom : 1;
   // Painted off screen first, so that a refresh does not flicker.
   HDC dc = CreateCompatibleDC(target);
-  HBITMAP surface = CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1);
+  HBITMAP surface = CreateCompatibleBitmap(target, width, height);
   HGDIOBJ oldSurface = SelectObject(dc, surface);
   FillRect(dc, &area, toolkit().brush(toolkit().backgroundOf(control_)));
   if (bitmap != nullptr) {
@@ -104,38 +105,40 @@ void PictureWindow::paint(HDC target) {
     SelectObject(source, old);
     DeleteDC(source);
   }
-  const PictureBox& box = picture();
-  auto px = [&](const DrawOp& op, double x) {
-    if (op.mode == ScaleMode::Pixel || box.scaleWidth() == 0)
-      return static_cast<int>(std::lround(x));
-    return static_cast<int>(std::lround((x - box.scaleLeft()) * width / box.scaleWidth()));
-  };
-  auto py = [&](const DrawOp& op, double y) {
-    if (op.mode == ScaleMode::Pixel || box.scaleHeight() == 0)
-      return static_cast<int>(std::lround(y));
-    return static_cast<int>(std::lround((y - box.scaleTop()) * height / box.scaleHeight()));
-  };
-  for (const DrawOp& op : box.drawing()) {
-    const int x1 = px(op, op.x1), y1 = py(op, op.y1), x2 = px(op, op.x2), y2 = py(op, op.y2);
-    const COLORREF color = op.color.colorRef();
-    if (op.kind == DrawOp::Kind::FilledBox) {
-      // Both corners belong to the box.
-      RECT box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1};
-      FillRect(dc, &box, toolkit().brush(color));
-    } else {
-      HPEN pen = CreatePen(PS_SOLID, 1, color);
-      HGDIOBJ oldPen = SelectObject(dc, pen);
-      MoveToEx(dc, x1, y1, nullptr);
-      LineTo(dc, x2, y2);
-      SetPixel(dc, x2, y2, color);  // a line includes its end point
-      SelectObject(dc, oldPen);
-      DeleteObject(pen);
-    }
-  }
+  for (const DrawOp& op : picture().drawing()) paintOp(dc, op, width, height);
   BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
   SelectObject(dc, oldSurface);
   DeleteObject(surface);
   DeleteDC(dc);
+}
+
+POINT PictureWindow::toPixels(const DrawOp& op, double x, double y, int width, int height) const {
+  const PictureBox& box = picture();
+  if (op.mode == ScaleMode::User && box.scaleWidth() != 0 && box.scaleHeight() != 0) {
+    x = (x - box.scaleLeft()) * width / box.scaleWidth();
+    y = (y - box.scaleTop()) * height / box.scaleHeight();
+  }
+  return POINT{static_cast<LONG>(std::lround(x)), static_cast<LONG>(std::lround(y))};
+}
+
+void PictureWindow::paintOp(HDC dc, const DrawOp& op, int width, int height) {
+  const POINT from = toPixels(op, op.x1, op.y1, width, height);
+  const POINT to = toPixels(op, op.x2, op.y2, width, height);
+  const COLORREF color = op.color.colorRef();
+  if (op.kind == DrawOp::Kind::FilledBox) {
+    // Both corners belong to the box.
+    RECT box{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1,
+             std::max(from.y, to.y) + 1};
+    FillRect(dc, &box, toolkit().brush(color));
+    return;
+  }
+  HPEN pen = CreatePen(PS_SOLID, 1, color);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  MoveToEx(dc, from.x, from.y, nullptr);
+  LineTo(dc, to.x, to.y);
+  SetPixel(dc, to.x, to.y, color);  // a line includes its end point
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
 }
 
 bool PictureWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

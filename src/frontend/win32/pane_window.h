@@ -34,6 +34,9 @@ struct PictureWindow : ControlWindow {
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   HWND contentWindow() const override { return hwnd_; }
   void paint(HDC dc);
+  void paintOp(HDC dc, const DrawOp& op, int width, int height);
+  // A point of the drawing list in pixels of an inner area of width x height.
+  POINT toPixels(const DrawOp& op, double x, double y, int width, int height) const;
 
   HBITMAP bitmap = nullptr;
   bool pressed = false;

@@ -81,7 +81,9 @@ void notifyParent(HWND child, WORD code) {
                reinterpret_cast<LPARAM>(child));
 }
 
-int run(const std::vector<std::string>& a) {
+using Args = std::vector<std::string>;
+
+bool waitCommand(const Args& a) {
   const std::string& command = a.at(0);
   if (command == "wait-window") {
     if (!waitFor(timeoutArg(a, 2), [&] { return findTopLevel(kFormClass, a.at(1)) != nullptr; }))
@@ -89,8 +91,6 @@ int run(const std::vector<std::string>& a) {
   } else if (command == "gone") {
     if (!waitFor(timeoutArg(a, 2), [&] { return findTopLevel(kFormClass, a.at(1)) == nullptr; }))
       fail("window \"" + a.at(1) + "\" is still there");
-  } else if (command == "text") {
-    std::printf("%s\n", windowText(control(a.at(1), a.at(2))).c_str());
   } else if (command == "wait-text") {
     std::string last;
     const bool seen = waitFor(timeoutArg(a, 4), [&] {
@@ -99,21 +99,38 @@ int run(const std::vector<std::string>& a) {
     });
     if (!seen) fail(a.at(2) + " shows \"" + last + "\", not \"" + a.at(3) + "\"");
     std::printf("%s\n", last.c_str());
+  } else if (command == "wait-state") {
+    std::string last;
+    if (!waitFor(timeoutArg(a, 4), [&] { return (last = state(a.at(1), a.at(2))) == a.at(3); }))
+      fail(a.at(2) + " is \"" + last + "\", not \"" + a.at(3) + "\"");
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool readCommand(const Args& a) {
+  const std::string& command = a.at(0);
+  if (command == "text") {
+    std::printf("%s\n", windowText(control(a.at(1), a.at(2))).c_str());
   } else if (command == "items") {
     HWND combo = control(a.at(1), a.at(2));
     const std::vector<std::string> items = comboItems(combo);
     for (const std::string& item : items) std::printf("%s\n", item.c_str());
     const int chosen = comboSelection(combo);
-    std::printf("= %s\n", chosen >= 0 && chosen < static_cast<int>(items.size())
-                              ? items[static_cast<std::size_t>(chosen)].c_str()
-                              : "");
+    const bool valid = chosen >= 0 && chosen < static_cast<int>(items.size());
+    std::printf("= %s\n", valid ? items[static_cast<std::size_t>(chosen)].c_str() : "");
   } else if (command == "state") {
     std::printf("%s\n", state(a.at(1), a.size() > 2 ? a.at(2) : "-").c_str());
-  } else if (command == "wait-state") {
-    std::string last;
-    if (!waitFor(timeoutArg(a, 4), [&] { return (last = state(a.at(1), a.at(2))) == a.at(3); }))
-      fail(a.at(2) + " is \"" + last + "\", not \"" + a.at(3) + "\"");
-  } else if (command == "choose") {
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool actCommand(const Args& a) {
+  const std::string& command = a.at(0);
+  if (command == "choose") {
     HWND combo = control(a.at(1), a.at(2));
     const std::vector<std::string> items = comboItems(combo);
     std::size_t index = 0;
@@ -144,7 +161,15 @@ int run(const std::vector<std::string>& a) {
     PostMessageA(form(a.at(1)), WM_MOUSEMOVE, 1, std::strtol(a.at(2).c_str(), nullptr, 10));
   } else if (command == "close") {
     PostMessageA(form(a.at(1)), WM_CLOSE, 0, 0);
-  } else if (command == "msgbox") {
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool dialogCommand(const Args& a) {
+  const std::string& command = a.at(0);
+  if (command == "msgbox") {
     HWND box = nullptr;
     if (!waitFor(timeoutArg(a, 2),
                  [&] { return (box = findTopLevel("#32770", a.at(1))) != nullptr; }))
@@ -163,9 +188,9 @@ int run(const std::vector<std::string>& a) {
     keybd_event(VK_ESCAPE, 0, 0, 0);
     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
   } else {
-    fail("unknown command " + command);
+    return false;
   }
-  return 0;
+  return true;
 }
 
 }  // namespace
@@ -174,7 +199,9 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) fail("no command");
   try {
-    return run(args);
+    if (!waitCommand(args) && !readCommand(args) && !actCommand(args) && !dialogCommand(args))
+      fail("unknown command " + args[0]);
+    return 0;
   } catch (const std::out_of_range&) {
     fail("missing argument for " + args[0]);
   }

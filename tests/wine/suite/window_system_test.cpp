@@ -96,6 +96,16 @@ TEST_F(WindowSystemTest, PlacesControlsInTheirContainersFromTwips) {
   EXPECT_EQ(client.bottom, py(form.clientHeight));
 }
 
+TEST_F(WindowSystemTest, AFormOffTheTaskbarIsOwnedByAHiddenWindow) {
+  // Windows gives a taskbar button to unowned top-level windows only.
+  HWND owner = GetWindow(top(), GW_OWNER);
+  ASSERT_NE(owner, nullptr);
+  EXPECT_FALSE(IsWindowVisible(owner));
+  EXPECT_EQ(GetWindowLongA(top(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+  EXPECT_EQ(GetWindowLongA(top(), GWL_STYLE) & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME),
+            0);
+}
+
 TEST_F(WindowSystemTest, ControlsShowWhatTheModelHolds) {
   form.label.setCaption("Changed");
   form.txt.setText("7");

@@ -110,11 +110,13 @@ main() {
     display)
       make_prefix "$state"
       local status=0
+      # The display and the prefix's processes end with this command, also when it is
+      # interrupted or times out.
+      trap 'end_wine "$state"; stop_xvfb "$state"' EXIT
+      trap 'exit 143' TERM INT
       DISPLAY=$(start_xvfb "$state")
       export DISPLAY SLUMBRIX_WINE_STATE="$state"
       bash -c "$*" || status=$?
-      end_wine "$state"
-      stop_xvfb "$state"
       exit "$status"
       ;;
     *)

@@ -2,6 +2,7 @@
 #   make run   builds the Linux program and starts it
 #   make test  builds everything and runs every test
 # Each installs what it needs from Debian's packages when it is missing.
+# Further targets: make windows (slumbrix.exe alone), make fuzz (longer fuzzing).
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -11,8 +12,10 @@ FUZZ_SECONDS ?= 60
 # What each step needs from Debian.
 PKGS_CORE := cmake make g++ googletest libgmock-dev
 PKGS_FUZZ := clang libclang-rt-14-dev
+PKGS_WINDOWS := g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+PKGS_WINE := wine wine32:i386 xvfb xauth imagemagick
 
-.PHONY: all run test unit fuzz fuzz-short clean
+.PHONY: all run test unit fuzz fuzz-short fuzz-build windows test-windows clean FORCE
 
 all: test
 
@@ -23,19 +26,32 @@ unit:
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
-build/fuzz/tests/fuzz/fuzz_main_window: FORCE
+fuzz-build:
 	@$(ENSURE) $(PKGS_CORE) $(PKGS_FUZZ)
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
 
 # A few seconds of each fuzz target over its seed corpus; `make fuzz` runs them longer.
-fuzz-short: build/fuzz/tests/fuzz/fuzz_main_window
+fuzz-short: fuzz-build
 	scripts/run-fuzzers.sh 5
 
-fuzz: build/fuzz/tests/fuzz/fuzz_main_window
+fuzz: fuzz-build
 	scripts/run-fuzzers.sh $(FUZZ_SECONDS)
 
-test: unit fuzz-short
+# The Windows build: slumbrix.exe lands in build/mingw/src/frontend/win32/.
+windows:
+	@$(ENSURE) $(PKGS_CORE) $(PKGS_WINDOWS)
+	cmake --preset mingw >/dev/null
+	cmake --build --preset mingw --target slumbrix -j $(JOBS)
+
+# Its tests run under Wine, one after another in one throwaway prefix.
+test-windows:
+	@$(ENSURE) $(PKGS_CORE) $(PKGS_WINDOWS) $(PKGS_WINE)
+	cmake --preset mingw >/dev/null
+	cmake --build --preset mingw -j $(JOBS)
+	ctest --test-dir build/mingw --output-on-failure
+
+test: unit fuzz-short test-windows
 
 run:
 	@echo "The Linux program is not built yet: there is nothing to start." >&2
@@ -43,6 +59,3 @@ run:
 
 clean:
 	rm -rf build
-
-.PHONY: FORCE
-FORCE:

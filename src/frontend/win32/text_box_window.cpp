@@ -1,0 +1,197 @@
+#include "frontend/win32/text_box_window.h"
+
+namespace slumbrix::win32 {
+
+namespace {
+
+constexpr WPARAM kCtrlA = 1;
+constexpr WPARAM kCtrlC = 3;
+constexpr WPARAM kCtrlV = 22;
+constexpr WPARAM kCtrlX = 24;
+constexpr WPARAM kCtrlZ = 26;
+
+DWORD editAlignment(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Center:
+      return ES_CENTER;
+    case Alignment::Right:
+      return ES_RIGHT;
+    default:
+      return ES_LEFT;
+  }
+}
+
+bool keyDown(int key) {
+  return (GetKeyState(key) & 0x8000) != 0;
+}
+
+}  // namespace
+
+void TextBoxWindow::create(HWND parent) {
+  DWORD style = WS_TABSTOP | editAlignment(control_.alignment);
+  if (box().multiLine) {
+    style |= ES_MULTILINE | ES_AUTOVSCROLL;
+    if (box().verticalScrollBar) style |= WS_VSCROLL;
+  } else {
+    style |= ES_AUTOHSCROLL;
+  }
+  if (box().Locked()) style |= ES_READONLY;
+  // A text field always has the edit control's own sunken border.
+  createNative("EDIT", "", style, WS_EX_CLIENTEDGE, parent);
+  showText();
+  update(Property::MaxLength);
+}
+
+void TextBoxWindow::showText() {
+  settingText_ = true;
+  SetWindowTextA(hwnd_, text(box().Text()));
+  settingText_ = false;
+}
+
+void TextBoxWindow::showSelection() {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const auto wantStart = static_cast<DWORD>(box().SelStart());
+  const auto wantEnd = static_cast<DWORD>(box().SelStart() + box().SelLength());
+  if (start == wantStart && end == wantEnd) return;
+  SendMessageA(hwnd_, EM_SETSEL, wantStart, static_cast<LPARAM>(wantEnd));
+  SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);
+}
+
+void TextBoxWindow::update(Property property) {
+  switch (property) {
+    case Property::Text:
+      showText();
+      break;
+    case Property::Selection:
+      showSelection();
+      break;
+    case Property::MaxLength:
+      SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(box().MaxLength()), 0);
+      break;
+    case Property::Locked:
+      SendMessageA(hwnd_, EM_SETREADONLY, box().Locked() ? TRUE : FALSE, 0);
+      break;
+    default:
+      break;
+  }
+}
+
+bool TextBoxWindow::takeSelection() {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return box().select(static_cast<int>(start), static_cast<int>(end) - static_cast<int>(start));
+}
+
+std::string TextBoxWindow::clipboardText() const {
+  std::string result;
+  if (OpenClipboard(hwnd_) == FALSE) return result;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+      result = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  // A one-line field takes the first line only, as the edit control itself would.
+  if (!box().multiLine) result = result.substr(0, result.find_first_of("\r\n"));
+  return result;
+}
+
+void TextBoxWindow::pasteClipboard() {
+  const std::string pasted = clipboardText();
+  if (takeSelection()) box().paste(pasted);
+}
+
+void TextBoxWindow::cut() {
+  if (!takeSelection() || box().SelLength() == 0 || box().Locked()) return;
+  SendMessageA(hwnd_, WM_COPY, 0, 0);
+  box().pressDelete();
+}
+
+bool TextBoxWindow::onChar(WPARAM character) {
+  switch (character) {
+    case kCtrlA:
+      box().selectAll();
+      return true;
+    case kCtrlC:
+      SendMessageA(hwnd_, WM_COPY, 0, 0);
+      return true;
+    case kCtrlV:
+      pasteClipboard();
+      return true;
+    case kCtrlX:
+      cut();
+      return true;
+    case kCtrlZ:
+      return true;  // the model keeps no undo; the edit control's own would bypass it
+    default:
+      if (takeSelection()) box().typeChar(static_cast<std::int16_t>(character & 0xFF));
+      return true;
+  }
+}
+
+bool TextBoxWindow::onKeyDown(WPARAM key) {
+  if (key == VK_DELETE) {
+    if (keyDown(VK_SHIFT)) {
+      cut();
+    } else if (takeSelection()) {
+      box().pressDelete();
+    }
+    return true;
+  }
+  if (key == VK_INSERT && keyDown(VK_SHIFT)) {
+    pasteClipboard();
+    return true;
+  }
+  return false;  // arrows, Home, End and the rest move the caret natively
+}
+
+bool TextBoxWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  result = 0;
+  switch (message) {
+    case WM_CHAR:
+      return onChar(wParam);
+    case WM_KEYDOWN:
+      return onKeyDown(wParam);
+    case WM_PASTE:
+      pasteClipboard();
+      return true;
+    case WM_CUT:
+      cut();
+      return true;
+    case WM_CLEAR:
+      if (takeSelection() && box().SelLength() > 0) box().pressDelete();
+      return true;
+    case WM_UNDO:
+    case EM_UNDO:
+    case WM_IME_CHAR:
+      return true;
+    case WM_SETTEXT:
+      if (settingText_) return false;
+      // Text set from outside the program (another process, an accessibility tool) is
+      // entered like a replacement typed by the user.
+      box().replaceText(lParam != 0 ? reinterpret_cast<const char*>(lParam) : "");
+      result = TRUE;
+      return true;
+    default:
+      return false;
+  }
+}
+
+HBRUSH TextBoxWindow::onColor(HDC dc) {
+  // A read-only field keeps the look of a field (the edit control would grey it); a disabled
+  // one is greyed by the edit control.
+  const bool plainLocked = box().Locked() && IsWindowEnabled(hwnd_) != FALSE;
+  if (!control_.backColor && !control_.foreColor && !plainLocked) return nullptr;
+  const COLORREF back =
+      control_.backColor ? control_.backColor->colorRef() : GetSysColor(COLOR_WINDOW);
+  SetTextColor(dc,
+               control_.foreColor ? control_.foreColor->colorRef() : GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, back);
+  return toolkit().brush(back);
+}
+
+}  // namespace slumbrix::win32

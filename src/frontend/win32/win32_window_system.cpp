@@ -1,0 +1,163 @@
+#include "frontend/win32/win32_window_system.h"
+
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
+#include "frontend/win32/form_window.h"
+#include "frontend/win32/simple_controls.h"
+#include "frontend/win32/toolkit.h"
+#include "platform/win32/handles.h"
+
+namespace slumbrix {
+
+using win32::FormWindow;
+
+namespace {
+
+// The form window a window belongs to (itself or an ancestor), null for other windows.
+FormWindow* formWindowOf(HWND window) {
+  for (HWND w = window; w != nullptr; w = GetParent(w)) {
+    if (auto* form = dynamic_cast<FormWindow*>(win32::objectOf(w)))
+      return form->live() ? form : nullptr;
+    if ((GetWindowLongA(w, GWL_STYLE) & WS_CHILD) == 0) break;
+  }
+  return nullptr;
+}
+
+bool keyIsDown(int key) {
+  return (GetKeyState(key) & 0x8000) != 0;
+}
+
+}  // namespace
+
+Win32WindowSystem::Win32WindowSystem() {
+  // With the application manifest this selects the themed common controls on XP.
+  InitCommonControls();
+  toolkit_ = std::make_unique<win32::Toolkit>();
+}
+
+Win32WindowSystem::~Win32WindowSystem() {
+  // The forms may already be gone: only windows are destroyed here, the model is not touched.
+  ended_ = true;
+  forms_.clear();
+  retired_.clear();
+}
+
+win32::FormWindow* Win32WindowSystem::find(const Form& form) const {
+  const auto it = forms_.find(&form);
+  return it == forms_.end() ? nullptr : it->second.get();
+}
+
+int Win32WindowSystem::run() {
+  MSG message{};
+  while (!ended_) {
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    if (!translateKey(&message)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    releaseRetired();
+  }
+  return ended_ ? 0 : static_cast<int>(message.wParam);
+}
+
+bool Win32WindowSystem::translateKey(const void* raw) {
+  const MSG& message = *static_cast<const MSG*>(raw);
+  if (ended_ || message.message != WM_KEYDOWN || keyIsDown(VK_CONTROL) || keyIsDown(VK_MENU))
+    return false;
+  if (message.wParam == VK_TAB) {
+    FormWindow* form = formWindowOf(message.hwnd);
+    if (form == nullptr) return false;
+    form->tab(!keyIsDown(VK_SHIFT));
+    return true;
+  }
+  if (message.wParam == VK_RETURN) {
+    // Enter presses the button that has the focus, and only that one.
+    auto* button = dynamic_cast<win32::CommandButtonWindow*>(win32::objectOf(GetFocus()));
+    if (button == nullptr || !button->live()) return false;
+    SendMessageA(button->hwnd(), BM_CLICK, 0, 0);
+    return true;
+  }
+  return false;
+}
+
+void Win32WindowSystem::releaseRetired() {
+  retired_.clear();
+}
+
+void Win32WindowSystem::createPeers(Form& form) {
+  if (ended_ || find(form) != nullptr) return;
+  auto window = std::make_unique<FormWindow>(*toolkit_, form);
+  FormWindow& created = *window;
+  forms_[&form] = std::move(window);
+  created.create();
+}
+
+void Win32WindowSystem::destroyPeers(Form& form) {
+  const auto it = forms_.find(&form);
+  if (it == forms_.end()) return;
+  it->second->destroy();
+  for (auto& [other, window] : forms_) window->forgetOwner(it->second.get());
+  // Its handlers may still be running further up the call stack: freed between messages.
+  retired_.push_back(std::move(it->second));
+  forms_.erase(it);
+}
+
+void Win32WindowSystem::showForm(Form& form, Form* modalOwner) {
+  if (ended_) return;
+  FormWindow* window = find(form);
+  if (window == nullptr) return;
+  window->show(modalOwner != nullptr ? find(*modalOwner) : nullptr);
+}
+
+void Win32WindowSystem::hideForm(Form& form) {
+  if (ended_) return;
+  if (FormWindow* window = find(form)) window->hide();
+}
+
+void Win32WindowSystem::popupMenu(Form& form, Menu& menu) {
+  if (ended_) return;
+  if (FormWindow* window = find(form)) window->popup(menu);
+}
+
+int Win32WindowSystem::messageBox(const std::string& text, std::uint32_t style,
+                                  const std::string& title) {
+  if (ended_) return 0;
+  // Owned by the active form when there is one; otherwise modal for the whole program.
+  FormWindow* active = formWindowOf(GetActiveWindow());
+  HWND owner = active != nullptr ? active->hwnd() : nullptr;
+  const UINT flags = style | MB_SETFOREGROUND | (owner == nullptr ? MB_TASKMODAL : 0);
+  return MessageBoxA(owner, text.c_str(), title.c_str(), flags);
+}
+
+int Win32WindowSystem::twipsPerPixelX() const {
+  return toolkit_->twipsPerPixelX();
+}
+int Win32WindowSystem::twipsPerPixelY() const {
+  return toolkit_->twipsPerPixelY();
+}
+
+Handle Win32WindowSystem::windowHandle(const Form& form) const {
+  const FormWindow* window = find(form);
+  return window == nullptr ? 0 : win32::toHandle(window->hwnd());
+}
+
+Handle Win32WindowSystem::iconHandle(const Form& form) const {
+  const FormWindow* window = find(form);
+  return window == nullptr ? 0 : win32::toHandle(window->smallIcon());
+}
+
+void Win32WindowSystem::endProgram() {
+  if (ended_) return;
+  ended_ = true;
+  for (auto& [form, window] : forms_) {
+    window->destroy();
+    retired_.push_back(std::move(window));
+  }
+  forms_.clear();
+  PostQuitMessage(0);
+}
+
+}  // namespace slumbrix

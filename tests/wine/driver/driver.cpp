@@ -1,0 +1,208 @@
+// The test driver: a small Windows console program that finds a window of the program by its
+// title and reads and operates its controls through window messages only, as a user's
+// actions would arrive. Each command prints what it read and exits 0, or names the failure
+// on stderr and exits 1.
+//
+//   driver wait-window TITLE [ms]        the form window appears
+//   driver gone TITLE [ms]               no form window with that title is left
+//   driver text TITLE NAME               the control's text
+//   driver wait-text TITLE NAME TEXT [ms]  until the text is TEXT ("*": any but empty)
+//   driver items TITLE NAME              a list's items, one a line, then "= chosen"
+//   driver state TITLE [NAME]            "enabled visible checked" as 0/1 (NAME "-": the form)
+//   driver wait-state TITLE NAME STATE [ms]  until state prints STATE
+//   driver choose TITLE NAME ITEM        the user picks ITEM from a list
+//   driver type TITLE NAME TEXT          the user selects all and types TEXT
+//   driver click TITLE NAME              the user clicks a button
+//   driver scroll TITLE NAME up|down     the user clicks an arrow of a scroll bar
+//   driver menu TITLE NAME               the user chooses the menu item the program names NAME
+//   driver tray TITLE MESSAGE            the shell reports MESSAGE for the tray icon
+//   driver close TITLE                   the user clicks the close box
+//   driver msgbox TITLE [ms]             prints a message box's text and presses OK
+//   driver popup [ms]                    a pop-up menu is open: prints its owner, closes it
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "driver/control_lookup.h"
+
+using namespace slumbrix::wine;
+
+namespace {
+
+constexpr char kFormClass[] = "SlumbrixForm";
+constexpr DWORD kDefaultWaitMs = 10000;
+constexpr DWORD kPollMs = 50;
+
+[[noreturn]] void fail(const std::string& message) {
+  std::fprintf(stderr, "driver: %s\n", message.c_str());
+  std::exit(1);
+}
+
+bool waitFor(DWORD timeoutMs, const std::function<bool()>& condition) {
+  for (DWORD waited = 0;; waited += kPollMs) {
+    if (condition()) return true;
+    if (waited >= timeoutMs) return false;
+    Sleep(kPollMs);
+  }
+}
+
+DWORD timeoutArg(const std::vector<std::string>& args, std::size_t at) {
+  return args.size() > at ? static_cast<DWORD>(std::strtoul(args[at].c_str(), nullptr, 10))
+                          : kDefaultWaitMs;
+}
+
+HWND form(const std::string& title) {
+  HWND window = findTopLevel(kFormClass, title);
+  if (window == nullptr) fail("no window \"" + title + "\"");
+  return window;
+}
+
+HWND control(const std::string& title, const std::string& name) {
+  HWND window = findControl(form(title), name);
+  if (window == nullptr) fail("no control " + name + " in \"" + title + "\"");
+  return window;
+}
+
+// "enabled visible checked" of a control, or of the form for the name "-".
+std::string state(const std::string& title, const std::string& name) {
+  HWND window = name == "-" ? form(title) : control(title, name);
+  const bool checked = SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return std::string(IsWindowEnabled(window) ? "1" : "0") +
+         (IsWindowVisible(window) ? " 1" : " 0") + (checked ? " 1" : " 0");
+}
+
+void notifyParent(HWND child, WORD code) {
+  PostMessageA(GetParent(child), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), code),
+               reinterpret_cast<LPARAM>(child));
+}
+
+using Args = std::vector<std::string>;
+
+bool waitCommand(const Args& a) {
+  const std::string& command = a.at(0);
+  if (command == "wait-window") {
+    if (!waitFor(timeoutArg(a, 2), [&] { return findTopLevel(kFormClass, a.at(1)) != nullptr; }))
+      fail("window \"" + a.at(1) + "\" did not appear");
+  } else if (command == "gone") {
+    if (!waitFor(timeoutArg(a, 2), [&] { return findTopLevel(kFormClass, a.at(1)) == nullptr; }))
+      fail("window \"" + a.at(1) + "\" is still there");
+  } else if (command == "wait-text") {
+    std::string last;
+    const bool seen = waitFor(timeoutArg(a, 4), [&] {
+      last = windowText(control(a.at(1), a.at(2)));
+      return a.at(3) == "*" ? !last.empty() : last == a.at(3);
+    });
+    if (!seen) fail(a.at(2) + " shows \"" + last + "\", not \"" + a.at(3) + "\"");
+    std::printf("%s\n", last.c_str());
+  } else if (command == "wait-state") {
+    std::string last;
+    if (!waitFor(timeoutArg(a, 4), [&] { return (last = state(a.at(1), a.at(2))) == a.at(3); }))
+      fail(a.at(2) + " is \"" + last + "\", not \"" + a.at(3) + "\"");
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool readCommand(const Args& a) {
+  const std::string& command = a.at(0);
+  if (command == "text") {
+    std::printf("%s\n", windowText(control(a.at(1), a.at(2))).c_str());
+  } else if (command == "items") {
+    HWND combo = control(a.at(1), a.at(2));
+    const std::vector<std::string> items = comboItems(combo);
+    for (const std::string& item : items) std::printf("%s\n", item.c_str());
+    const int chosen = comboSelection(combo);
+    const bool valid = chosen >= 0 && chosen < static_cast<int>(items.size());
+    std::printf("= %s\n", valid ? items[static_cast<std::size_t>(chosen)].c_str() : "");
+  } else if (command == "state") {
+    std::printf("%s\n", state(a.at(1), a.size() > 2 ? a.at(2) : "-").c_str());
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool actCommand(const Args& a) {
+  const std::string& command = a.at(0);
+  if (command == "choose") {
+    HWND combo = control(a.at(1), a.at(2));
+    const std::vector<std::string> items = comboItems(combo);
+    std::size_t index = 0;
+    while (index < items.size() && items[index] != a.at(3)) ++index;
+    if (index == items.size()) fail("no item \"" + a.at(3) + "\" in " + a.at(2));
+    SendMessageA(combo, CB_SETCURSEL, index, 0);
+    notifyParent(combo, CBN_SELCHANGE);
+  } else if (command == "type") {
+    HWND edit = control(a.at(1), a.at(2));
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (unsigned char c : a.at(3)) SendMessageA(edit, WM_CHAR, c, 1);
+  } else if (command == "click") {
+    PostMessageA(control(a.at(1), a.at(2)), BM_CLICK, 0, 0);
+  } else if (command == "scroll") {
+    HWND bar = control(a.at(1), a.at(2));
+    const WPARAM code = a.at(3) == "up" ? SB_LINEUP : SB_LINEDOWN;
+    SendMessageA(GetParent(bar), WM_VSCROLL, code, reinterpret_cast<LPARAM>(bar));
+  } else if (command == "menu") {
+    // Menus cannot be read from another process under Wine; the form window carries the
+    // command of each item under the item's name.
+    HWND window = form(a.at(1));
+    const auto id =
+        reinterpret_cast<ULONG_PTR>(GetPropA(window, ("SlumbrixMenu." + a.at(2)).c_str()));
+    if (id == 0) fail("no menu item " + a.at(2));
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  } else if (command == "tray") {
+    // What the shell sends for the icon: the callback message with the mouse message as lParam.
+    PostMessageA(form(a.at(1)), WM_MOUSEMOVE, 1, std::strtol(a.at(2).c_str(), nullptr, 10));
+  } else if (command == "close") {
+    PostMessageA(form(a.at(1)), WM_CLOSE, 0, 0);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool dialogCommand(const Args& a) {
+  const std::string& command = a.at(0);
+  if (command == "msgbox") {
+    HWND box = nullptr;
+    if (!waitFor(timeoutArg(a, 2),
+                 [&] { return (box = findTopLevel("#32770", a.at(1))) != nullptr; }))
+      fail("no message box \"" + a.at(1) + "\"");
+    HWND textWindow = GetDlgItem(box, 0xFFFF);
+    std::printf("%s\n", textWindow != nullptr ? windowText(textWindow).c_str() : "");
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  } else if (command == "popup") {
+    HWND menu = nullptr;
+    if (!waitFor(timeoutArg(a, 1), [&] {
+          menu = findTopLevel("#32768", "");
+          return menu != nullptr && IsWindowVisible(menu);
+        }))
+      fail("no pop-up menu");
+    std::printf("pop-up menu open\n");
+    keybd_event(VK_ESCAPE, 0, 0, 0);
+    keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) fail("no command");
+  try {
+    if (!waitCommand(args) && !readCommand(args) && !actCommand(args) && !dialogCommand(args))
+      fail("unknown command " + args[0]);
+    return 0;
+  } catch (const std::out_of_range&) {
+    fail("missing argument for " + args[0]);
+  }
+}

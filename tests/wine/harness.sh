@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# The Wine harness of the Windows tests. One throwaway 32-bit Wine prefix serves a whole test
+# run; each program under test gets its own Xvfb display; the Windows version Wine imitates
+# is switched in the prefix's registry.
+#
+#   harness.sh reset STATE          fresh prefix in STATE/prefix (10-30 s)
+#   harness.sh cleanup STATE        ends the prefix's Wine processes, removes STATE
+#   harness.sh exec STATE CMD...    runs CMD under wine in the prefix (made when missing)
+#   harness.sh version STATE V      makes Wine imitate V (win95, win98, nt40, win2k, winxp)
+#   harness.sh relay STATE FUNCS    restricts Wine's relay trace to FUNCS ("dll.Function;..."),
+#                                   or lifts the restriction for ""; the trace itself is
+#                                   switched on per program with WINEDEBUG=+pid,+timestamp,+relay
+#   harness.sh display STATE CMD... runs CMD (a shell command line) with a private Xvfb
+#                                   display; the prefix's Wine processes end with it
+#
+# STATE defaults to $SLUMBRIX_WINE_STATE. Nothing here touches a prefix or display other
+# than the ones it made.
+set -euo pipefail
+
+wine_env() {
+  export WINEPREFIX="$1/prefix"
+  export WINEARCH=win32
+  export WINEDEBUG="${WINEDEBUG:--all}"
+  # No Mono or Gecko installers in a throwaway prefix.
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+}
+
+make_prefix() {
+  local state=$1
+  mkdir -p "$state"
+  (
+    flock 9
+    if [[ ! -f "$state/prefix/system.reg" ]]; then
+      wine_env "$state"
+      rm -rf "$WINEPREFIX"
+      wineboot --init >"$state/wineboot.log" 2>&1
+      # One virtual desktop for every program of the prefix: Wine draws the window frames
+      # and captions itself (there is no window manager on the test display) and keeps a
+      # notification area on its taskbar.
+      wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+        >/dev/null 2>&1
+      wineserver -w
+    fi
+  ) 9>"$state/.lock"
+}
+
+end_wine() {
+  local state=$1
+  [[ -d "$state/prefix" ]] || return 0
+  (wine_env "$state" && wineserver -k >/dev/null 2>&1) || true
+}
+
+start_xvfb() {
+  local state=$1 fifo display
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  echo $! >"$state/xvfb.pid"
+  read -r display <"$fifo"
+  rm -f "$fifo"
+  echo ":$display"
+}
+
+stop_xvfb() {
+  local state=$1
+  if [[ -f "$state/xvfb.pid" ]]; then
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    rm -f "$state/xvfb.pid"
+  fi
+}
+
+main() {
+  local command=$1 state=${2:-${SLUMBRIX_WINE_STATE:-}}
+  shift 2 || true
+  [[ -n "$state" ]] || { echo "harness.sh: no state directory" >&2; exit 2; }
+  state=$(mkdir -p "$state" && cd "$state" && pwd)
+  case "$command" in
+    reset)
+      end_wine "$state"
+      rm -rf "$state/prefix"
+      make_prefix "$state"
+      ;;
+    cleanup)
+      end_wine "$state"
+      stop_xvfb "$state"
+      rm -rf "$state"
+      ;;
+    exec)
+      make_prefix "$state"
+      wine_env "$state"
+      exec wine "$@"
+      ;;
+    version)
+      make_prefix "$state"
+      wine_env "$state"
+      wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null
+      wineserver -w
+      ;;
+    relay)
+      make_prefix "$state"
+      wine_env "$state"
+      if [[ -n "${1:-}" ]]; then
+        wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d "$1" /f >/dev/null
+      else
+        wine reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true
+      fi
+      wineserver -w
+      ;;
+    display)
+      make_prefix "$state"
+      local status=0
+      # The display and the prefix's processes end with this command, also when it is
+      # interrupted or times out.
+      trap 'end_wine "$state"; stop_xvfb "$state"' EXIT
+      trap 'exit 143' TERM INT
+      DISPLAY=$(start_xvfb "$state")
+      export DISPLAY SLUMBRIX_WINE_STATE="$state"
+      bash -c "$*" || status=$?
+      exit "$status"
+      ;;
+    *)
+      echo "harness.sh: unknown command $command" >&2
+      exit 2
+      ;;
+  esac
+}
+
+main "$@"

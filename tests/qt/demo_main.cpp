@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(500, [&] {
       QWidget* shown = argc > 2 ? ws.window(dialog) : ws.window(form);
       shown->grab().save(QString::fromLocal8Bit(argv[1]));
-      app.quit();
+      QCoreApplication::exit(0);
     });
   }
   return app.exec();

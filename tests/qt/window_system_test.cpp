@@ -1,5 +1,6 @@
 // Windows as the forms ask for them: closing, modality, message boxes, handles, the program's
 // end and the window without a notification area.
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -127,6 +128,26 @@ TEST_F(WindowSystemTest, TheEndStopsEverything) {
   form.show();  // nothing more is shown
   EXPECT_EQ(ws.window(form), nullptr);
   EXPECT_EQ(ws.messageBox("late", 0, "Slumbrix"), 0);
+}
+
+}  // namespace
+}  // namespace slumbrix::test
+
+namespace slumbrix::test {
+namespace {
+
+// The program's own end leaves the event loop even though the form's windows refuse to be
+// closed by anyone but the form.
+TEST(QtWindowSystemEnd, LeavesTheRunningEventLoop) {
+  QtWindowSystem ws;
+  DemoForm form(ws);
+  form.show();
+  QEventLoop loop;
+  QTimer::singleShot(0, &loop, [&ws] { ws.endProgram(); });
+  QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });  // a guard, not a measure
+  EXPECT_EQ(loop.exec(), 0);
+  EXPECT_TRUE(ws.ended());
+  QCoreApplication::processEvents();  // the exit queued for a loop not yet started
 }
 
 }  // namespace

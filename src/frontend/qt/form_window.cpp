@@ -164,9 +164,12 @@ void FormWindow::propertyChanged(Control& control, Property property) {
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-  // The form decides: it unloads, or it cancels and perhaps hides itself.
+  // The form decides: it unloads, or it cancels and perhaps hides itself. A window whose
+  // form is gone closes.
+  Form* form = this->form();
+  if (form == nullptr) return event->accept();
   event->ignore();
-  if (Form* form = this->form()) form->requestClose();
+  form->requestClose();
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

@@ -41,9 +41,12 @@ QtWindowSystem::QtWindowSystem() {
   // The program lives on with its windows hidden; it ends through endProgram only.
   QApplication::setQuitOnLastWindowClosed(false);
   installFontSubstitutions();
+  // exit(), not quit(): quit() asks every window to close first, and a form's window refuses.
+  // The queued exit covers an end that comes before the event loop has started.
   onEnd_ = [] {
-    QCoreApplication::quit();
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QCoreApplication::exit(0);
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
   };
 }
 

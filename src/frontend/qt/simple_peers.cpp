@@ -1,5 +1,6 @@
 #include "frontend/qt/simple_peers.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
@@ -51,6 +52,13 @@ FramePeer::FramePeer(FormWindow& window, Frame& frame, QWidget* parent)
     : QGroupBox(parent), QtPeer(frame), window_(window) {
   applyColors(*this, frame, QPalette::WindowText, QPalette::Window);
   initializeWidget(window, *this, *this, frame, {Property::Caption});
+  // The border runs through the middle of the caption, as the positions inside a frame
+  // expect: the content starts right below the caption, not below a title bar of its own.
+  const int half = QFontMetrics(font()).height() / 2;
+  setStyleSheet(QStringLiteral("QGroupBox { border: 2px groove palette(mid); margin-top: %1px; }"
+                               "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
+                               " padding: 0px 2px; }")
+                    .arg(half));
 }
 
 void FramePeer::propertyChanged(Control& control, Property property) {

@@ -1,6 +1,7 @@
 // Windows as the forms ask for them: closing, modality, message boxes, handles, the program's
 // end and the window without a notification area.
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -55,6 +56,17 @@ TEST_F(WindowSystemTest, AModalFormBlocksItsOwner) {
   EXPECT_FALSE(dialog.isLoaded());
   QTest::mouseClick(widgetOf<QPushButton>(form.cmdTimer), Qt::LeftButton);
   EXPECT_EQ(form.events, std::vector<std::string>{"cmdTimer"});
+}
+
+TEST_F(WindowSystemTest, AModalFormOutlivesItsOwnersWindow) {
+  DemoDialog dialog(ws);
+  dialog.showModal(form);
+  form.cancelUnload = false;
+  ASSERT_TRUE(form.unload());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_NE(ws.window(dialog), nullptr);
+  dialog.labelCaption.setCaption("Still here");
+  EXPECT_EQ(widgetOf<QLabel>(dialog.labelCaption)->text(), "Still here");
 }
 
 TEST_F(WindowSystemTest, MessageBoxStyles) {

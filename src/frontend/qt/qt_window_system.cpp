@@ -83,6 +83,14 @@ void QtWindowSystem::destroyPeers(Form& form) {
   FormWindow* gone = it->second.data();
   windows_.erase(it);
   if (gone == nullptr) return;
+  // A form shown modal over this one keeps its own window, which Qt would delete with it.
+  for (auto& [other, window] : windows_) {
+    if (window != nullptr && window->parentWidget() == gone) {
+      window->hide();
+      window->setParent(nullptr, window->windowFlags());
+      window->setWindowModality(Qt::NonModal);
+    }
+  }
   gone->detachAll();
   gone->hide();
   // Later: the request may come from a handler of one of its own widgets.
@@ -131,6 +139,7 @@ void QtWindowSystem::popupMenu(Form& form, Menu& menu) {
   FormWindow* owner = window(form);
   if (ended_ || owner == nullptr) return;
   QMenu popup;
+  popup.setFont(owner->font());
   fillMenu(popup, menu, *owner);
   if (popup.isEmpty()) return;
   popup.exec(QCursor::pos());

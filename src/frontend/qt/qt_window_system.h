@@ -18,6 +18,9 @@ namespace slumbrix {
 // A form that stays out of the taskbar does so only where the desktop has a notification
 // area. Without one (no tray), the form keeps its taskbar button and hiding it minimises it
 // instead, so that it can always be reached.
+//
+// The forms go before the window system: it deletes the windows left at its end without
+// telling their controls.
 class QtWindowSystem : public WindowSystem, public NativeWindows {
  public:
   QtWindowSystem();

@@ -27,7 +27,8 @@ QString resourcePath(const QString& name) {
 
 void installFontSubstitutions() {
   const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                         QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")};
+                         QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans Condensed"),
+                         QStringLiteral("DejaVu Sans")};
   QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
   QFont::insertSubstitutions(QStringLiteral("Microsoft Sans Serif"), sans);
   QFont::insertSubstitutions(QStringLiteral("System"), sans);

@@ -11,7 +11,6 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("slumbrix"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Slumbrix"));
   QApplication::setDesktopFileName(QStringLiteral("slumbrix"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/slumbrix/slumbrix.png")));
 

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace slumbrix {
 namespace {
@@ -93,6 +95,37 @@ TEST(LinuxPlatform, NowHasMilliseconds) {
   EXPECT_GE(now.millisecond, 0);
   EXPECT_LT(now.millisecond, 1000);
   EXPECT_LE(now.second, 59);
+}
+
+}  // namespace
+}  // namespace slumbrix
+
+namespace slumbrix {
+namespace {
+
+TEST(LinuxPlatform, ShellExecuteRefusesWhatItCannotOpen) {
+  LinuxPlatform platform;
+  EXPECT_EQ(platform.ShellExecuteA(0, "print", "https://example.invalid/", nullptr, nullptr, 1),
+            31u);
+  EXPECT_EQ(platform.ShellExecuteA(0, nullptr, nullptr, nullptr, nullptr, 1), 2u);
+  EXPECT_EQ(platform.ShellExecuteA(0, nullptr, "", nullptr, nullptr, 1), 2u);
+}
+
+TEST(LinuxPlatform, TheFirstInstanceRunsAndASecondIsTold) {
+  char pattern[] = "/tmp/slumbrix-platform-test-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  setenv("XDG_RUNTIME_DIR", pattern, 1);
+  {
+    LinuxPlatform first;
+    EXPECT_FALSE(first.PrevInstance());
+    EXPECT_FALSE(first.PrevInstance());  // it holds the right to run
+    LinuxPlatform second;
+    EXPECT_TRUE(second.PrevInstance());
+  }
+  LinuxPlatform later;
+  EXPECT_FALSE(later.PrevInstance());
+  unsetenv("XDG_RUNTIME_DIR");
+  std::filesystem::remove_all(pattern);
 }
 
 }  // namespace

@@ -109,7 +109,7 @@ void QtWindowSystem::showForm(Form& form, Form* modalOwner) {
   }
   if (!shown->isVisible()) {
     if (!shown->property("slumbrixPlaced").toBool()) {
-      centre(*shown);
+      if (form.startCentered) centre(*shown);
       shown->setProperty("slumbrixPlaced", true);
     }
     setSkipTaskbar(*shown, !form.showInTaskbar && trayAvailable());
@@ -128,7 +128,7 @@ void QtWindowSystem::hideForm(Form& form) {
   FormWindow* hidden = window(form);
   if (ended_ || hidden == nullptr) return;
   // Without a notification area a window out of the taskbar could not be found again.
-  if (form.isLoaded() && !form.showInTaskbar && !trayAvailable()) {
+  if (form.isLoaded() && hidden->isVisible() && !form.showInTaskbar && !trayAvailable()) {
     hidden->showMinimized();
   } else {
     hidden->hide();

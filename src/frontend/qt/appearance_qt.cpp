@@ -1,0 +1,80 @@
+#include "frontend/qt/appearance_qt.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QWidget>
+
+#include "frontend/qt/qt_text.h"
+#include "ui/form.h"
+
+namespace slumbrix {
+namespace {
+
+const char* const kDefaultFace = "MS Sans Serif";
+
+QString resourcePath(const QString& name) {
+  if (name.isEmpty()) return {};
+  if (QFileInfo(name).isAbsolute()) return QFileInfo::exists(name) ? name : QString();
+  for (const QString& candidate :
+       {QStringLiteral(":/slumbrix/%1.png").arg(name), QStringLiteral(":/slumbrix/%1").arg(name)}) {
+    if (QFile::exists(candidate)) return candidate;
+  }
+  return {};
+}
+
+}  // namespace
+
+void installFontSubstitutions() {
+  const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                         QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans Condensed"),
+                         QStringLiteral("DejaVu Sans")};
+  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+  QFont::insertSubstitutions(QStringLiteral("Microsoft Sans Serif"), sans);
+  QFont::insertSubstitutions(QStringLiteral("System"), sans);
+  QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
+  QFont::insertSubstitutions(QStringLiteral("Tahoma"), sans);
+  QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                             {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                              QStringLiteral("DejaVu Serif")});
+  QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                             {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
+                              QStringLiteral("DejaVu Sans Mono")});
+}
+
+QFont fontOf(const Control& control, const Form& form) {
+  QString face = fromAnsi(control.font.name);
+  if (face.isEmpty()) face = fromAnsi(form.font.name);
+  if (face.isEmpty()) face = QString::fromLatin1(kDefaultFace);
+  QFont font(face);
+  font.setPointSizeF(control.font.sizePoints > 0 ? control.font.sizePoints : 8.25);
+  font.setBold(control.font.bold);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+void applyColors(QWidget& widget, const Control& control, QPalette::ColorRole text,
+                 QPalette::ColorRole background) {
+  QPalette palette = widget.palette();
+  if (control.foreColor) {
+    palette.setColor(text, toQColor(*control.foreColor));
+    palette.setColor(QPalette::Disabled, text, toQColor(*control.foreColor).lighter(160));
+  }
+  if (control.backColor) {
+    palette.setColor(background, toQColor(*control.backColor));
+    widget.setAutoFillBackground(background == QPalette::Window);
+  }
+  widget.setPalette(palette);
+}
+
+QPixmap pictureByName(const QString& name) {
+  const QString path = resourcePath(name);
+  return path.isEmpty() ? QPixmap() : QPixmap(path);
+}
+
+QIcon iconByName(const QString& name) {
+  const QString path = resourcePath(name);
+  return path.isEmpty() ? QIcon() : QIcon(path);
+}
+
+}  // namespace slumbrix

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+#include <QPixmap>
+#include <QString>
+
+#include "ui/control.h"
+
+class QWidget;
+
+namespace slumbrix {
+
+class Form;
+
+// Fonts the program names that Linux desktops lack, and what stands in for them: the
+// metric-compatible Liberation families first.
+void installFontSubstitutions();
+
+// The font of a control: its own, or, where it names none, the face of the form's font (or the
+// default face) at the control's size and weight.
+QFont fontOf(const Control& control, const Form& form);
+
+// Applies the control's colours: the text colour to `text` and the background to `background`
+// (which the widget then paints). Unset colours keep the system's.
+void applyColors(QWidget& widget, const Control& control, QPalette::ColorRole text,
+                 QPalette::ColorRole background);
+
+inline QColor toQColor(Color color) {
+  return QColor(color.red, color.green, color.blue);
+}
+
+// A picture of the program's resources by name ("slumbrix", "about", "logo"), or a file by
+// its absolute path; a null pixmap when there is none.
+QPixmap pictureByName(const QString& name);
+QIcon iconByName(const QString& name);
+
+}  // namespace slumbrix

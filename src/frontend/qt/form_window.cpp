@@ -1,0 +1,187 @@
+#include "frontend/qt/form_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+#include "frontend/qt/appearance_qt.h"
+#include "frontend/qt/menus.h"
+#include "frontend/qt/qt_text.h"
+#include "frontend/qt/qt_window_system.h"
+#include "frontend/qt/widget_factory.h"
+
+namespace slumbrix {
+namespace {
+
+// The character of a key as the form's key handler takes it; 0 for keys that make none.
+std::int16_t keyAsciiOf(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Tab:
+      return 9;
+    default:
+      break;
+  }
+  const QString text = event.text();
+  if (text.size() != 1 || text.at(0).unicode() > 0xFF) return 0;
+  return static_cast<std::int16_t>(text.at(0).unicode());
+}
+
+}  // namespace
+
+FormWindow::FormWindow(QtWindowSystem& windowSystem, Form& form, Handle handle)
+    : QWidget(nullptr), QtPeer(form), windowSystem_(windowSystem), handle_(handle) {
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (!form.fixedDialog) flags |= Qt::WindowMinMaxButtonsHint;
+  setWindowFlags(flags);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setFocusPolicy(Qt::StrongFocus);
+  setFont(fontOf(form, form));
+  setWindowTitle(fromAnsi(form.Caption()));
+  QIcon icon = iconByName(fromAnsi(form.icon));
+  setWindowIcon(icon.isNull() ? QApplication::windowIcon() : icon);
+
+  layout_ = new QVBoxLayout(this);
+  layout_->setContentsMargins(0, 0, 0, 0);
+  layout_->setSpacing(0);
+  layout_->setSizeConstraint(QLayout::SetFixedSize);
+  client_ = new QWidget(this);
+  client_->setFixedSize(pixels(form.clientWidth, true), pixels(form.clientHeight, false));
+  applyColors(*client_, form, QPalette::WindowText, QPalette::Window);
+  layout_->addWidget(client_);
+  registerContainer(form, client_, QPoint());
+}
+
+FormWindow::~FormWindow() = default;
+
+int FormWindow::pixels(int twips, bool horizontal) const {
+  const int perPixel = horizontal ? windowSystem_.twipsPerPixelX() : windowSystem_.twipsPerPixelY();
+  return static_cast<int>(std::lround(static_cast<double>(twips) / perPixel));
+}
+
+void FormWindow::registerContainer(const Control& control, QWidget* widget, QPoint innerOffset) {
+  containers_[&control] = {widget, innerOffset};
+}
+
+QWidget* FormWindow::containerWidget(const Control* container) const {
+  const auto it = containers_.find(container);
+  return it == containers_.end() ? client_ : it->second.first;
+}
+
+QRect FormWindow::pixelRect(const Control& control) const {
+  const auto it = containers_.find(control.container());
+  const QPoint offset = it == containers_.end() ? QPoint() : it->second.second;
+  const Rect& b = control.bounds();
+  return QRect(offset.x() + pixels(b.left, true), offset.y() + pixels(b.top, false),
+               std::max(0, pixels(b.width, true)), std::max(0, pixels(b.height, false)));
+}
+
+void FormWindow::build() {
+  Form* form = this->form();
+  for (Control* control : form->controls()) addControl(*control);
+  applyTabOrder();
+  rebuildMenuBar();
+}
+
+void FormWindow::addControl(Control& control) {
+  CreatedPeer created = createPeer(*this, control, containerWidget(control.container()));
+  if (created.peer == nullptr) return;
+  peers_.push_back(created.peer);
+  if (created.owned) ownedPeers_.push_back(std::move(created.owned));
+  if (created.widget != nullptr) {
+    widgets_[&control] = created.widget;
+    if (created.isContainer) registerContainer(control, created.widget, created.innerOffset);
+  }
+}
+
+void FormWindow::applyTabOrder() {
+  std::vector<std::pair<int, QWidget*>> order;
+  for (const auto& [control, widget] : widgets_) {
+    if (widget->focusPolicy() == Qt::NoFocus) continue;
+    if (!control->tabStop) widget->setFocusPolicy(Qt::ClickFocus);
+    order.emplace_back(control->tabIndex, widget);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
+  for (const auto& entry : order) tabOrder_.push_back(entry.second);
+}
+
+void FormWindow::focusFirst() {
+  if (focusWidget() != nullptr) return;
+  for (QWidget* widget : tabOrder_) {
+    if (widget->isEnabled() && widget->isVisibleTo(this) &&
+        (widget->focusPolicy() & Qt::TabFocus)) {
+      widget->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+}
+
+QMenuBar* FormWindow::menuBar() const {
+  return menuBar_.data();
+}
+
+void FormWindow::scheduleMenuBar() {
+  if (menuBarPending_) return;
+  menuBarPending_ = true;
+  // Later: the change may come from a click on the menu that would be replaced.
+  QTimer::singleShot(0, this, [this] { rebuildMenuBar(); });
+}
+
+void FormWindow::rebuildMenuBar() {
+  menuBarPending_ = false;
+  if (menuBar_ != nullptr) {
+    menuBar_->hide();
+    menuBar_->deleteLater();
+  }
+  menuBar_ = createMenuBar(*this);
+  layout_->setMenuBar(menuBar_);
+}
+
+void FormWindow::detachAll() {
+  for (QtPeer* peer : peers_) peer->detach();
+  detach();
+}
+
+void FormWindow::propertyChanged(Control& control, Property property) {
+  Form& form = static_cast<Form&>(control);
+  if (property == Property::Caption) setWindowTitle(fromAnsi(form.Caption()));
+  if (property == Property::Enabled) client_->setEnabled(form.Enabled());
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  // The form decides: it unloads, or it cancels and perhaps hides itself. A window whose
+  // form is gone closes.
+  Form* form = this->form();
+  if (form == nullptr) return event->accept();
+  event->ignore();
+  form->requestClose();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  // A key reaches the form only when none of its controls has the focus; keys that a
+  // control left unhandled stop here.
+  QWidget* focus = QApplication::focusWidget();
+  const std::int16_t key = keyAsciiOf(*event);
+  if ((focus != nullptr && focus != this && isAncestorOf(focus)) || key == 0 || form() == nullptr) {
+    event->ignore();
+    return;
+  }
+  form()->keyPress(key);
+}
+
+}  // namespace slumbrix

@@ -1,0 +1,24 @@
+#include "frontend/qt/platform_wiring.h"
+
+#include "frontend/qt/qt_window_system.h"
+#include "platform/linux/linux_platform.h"
+
+namespace slumbrix {
+namespace {
+
+constexpr std::uint32_t kWmMouseMove = 0x200;
+
+}  // namespace
+
+void connectPlatform(LinuxPlatform& platform, QtWindowSystem& windowSystem) {
+  platform.setNativeWindows(&windowSystem);
+  platform.setTrayCallback(
+      [&windowSystem](Handle window, std::uint32_t callbackMessage, std::uint32_t mouse) {
+        if (windowSystem.ended() || callbackMessage != kWmMouseMove) return;
+        Form* form = windowSystem.formOf(window);
+        if (form == nullptr) return;
+        form->mouseMove(0, 0, static_cast<double>(mouse) * windowSystem.twipsPerPixelX(), 0);
+      });
+}
+
+}  // namespace slumbrix

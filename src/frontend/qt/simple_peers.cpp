@@ -1,0 +1,169 @@
+#include "frontend/qt/simple_peers.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+#include "frontend/qt/appearance_qt.h"
+#include "frontend/qt/qt_text.h"
+#include "frontend/qt/widget_peer.h"
+
+namespace slumbrix {
+namespace {
+
+Qt::Alignment horizontal(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Center:
+      return Qt::AlignHCenter;
+    case Alignment::Right:
+      return Qt::AlignRight;
+    default:
+      return Qt::AlignLeft;
+  }
+}
+
+}  // namespace
+
+LabelPeer::LabelPeer(FormWindow& window, Label& label, QWidget* parent)
+    : QLabel(parent), QtPeer(label), window_(window) {
+  setTextFormat(Qt::PlainText);
+  setAlignment(horizontal(label.alignment) | Qt::AlignTop);
+  setWordWrap(!label.autoSize);
+  if (label.borderStyle == BorderStyle::Fixed3D) setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  applyColors(*this, label, QPalette::WindowText, QPalette::Window);
+  initializeWidget(window, *this, *this, label, {Property::Caption});
+}
+
+void LabelPeer::propertyChanged(Control& control, Property property) {
+  auto& label = static_cast<Label&>(control);
+  if (property == Property::Caption) {
+    setText(fromAnsi(label.Caption()));
+    property = Property::Bounds;  // a label that sizes itself follows its text
+  }
+  if (property == Property::Bounds && label.autoSize) {
+    const QRect rect = window_.pixelRect(label);
+    setGeometry(QRect(rect.topLeft(), sizeHint()));
+    return;
+  }
+  applyCommon(window_, *this, control, property);
+}
+
+FramePeer::FramePeer(FormWindow& window, Frame& frame, QWidget* parent)
+    : QGroupBox(parent), QtPeer(frame), window_(window) {
+  applyColors(*this, frame, QPalette::WindowText, QPalette::Window);
+  initializeWidget(window, *this, *this, frame, {Property::Caption});
+  // The border runs through the middle of the caption, as the positions inside a frame
+  // expect: the content starts right below the caption, not below a title bar of its own.
+  const int half = QFontMetrics(font()).height() / 2;
+  setStyleSheet(QStringLiteral("QGroupBox { border: 2px groove palette(mid); margin-top: %1px; }"
+                               "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
+                               " padding: 0px 2px; }")
+                    .arg(half));
+}
+
+void FramePeer::propertyChanged(Control& control, Property property) {
+  if (property == Property::Caption) setTitle(fromAnsi(static_cast<Frame&>(control).Caption()));
+  applyCommon(window_, *this, control, property);
+}
+
+ButtonPeer::ButtonPeer(FormWindow& window, CommandButton& button, QWidget* parent)
+    : QPushButton(parent), QtPeer(button), window_(window) {
+  setAutoDefault(false);
+  applyColors(*this, button, QPalette::ButtonText, QPalette::Button);
+  connect(this, &QPushButton::clicked, this, [this] {
+    if (control_ != nullptr) static_cast<CommandButton*>(control_)->click();
+  });
+  initializeWidget(window, *this, *this, button, {Property::Caption});
+}
+
+void ButtonPeer::propertyChanged(Control& control, Property property) {
+  if (property == Property::Caption)
+    setText(fromAnsi(static_cast<CommandButton&>(control).Caption()));
+  applyCommon(window_, *this, control, property);
+}
+
+void ButtonPeer::keyPressEvent(QKeyEvent* event) {
+  // Enter presses the button that has the focus, as Space does.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      event->modifiers() == Qt::NoModifier) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
+
+CheckBoxPeer::CheckBoxPeer(FormWindow& window, CheckBox& box, QWidget* parent)
+    : QCheckBox(parent), QtPeer(box), window_(window) {
+  applyColors(*this, box, QPalette::WindowText, QPalette::Window);
+  initializeWidget(window, *this, *this, box, {Property::Caption, Property::Value});
+}
+
+void CheckBoxPeer::propertyChanged(Control& control, Property property) {
+  auto& box = static_cast<CheckBox&>(control);
+  if (property == Property::Caption) setText(fromAnsi(box.Caption()));
+  if (property == Property::Value)
+    setCheckState(box.Value() == 0   ? Qt::Unchecked
+                  : box.Value() == 1 ? Qt::Checked
+                                     : Qt::PartiallyChecked);
+  applyCommon(window_, *this, control, property);
+}
+
+void CheckBoxPeer::nextCheckState() {
+  if (control_ == nullptr) return;
+  auto& box = static_cast<CheckBox&>(*control_);
+  box.click();
+  if (control_ != nullptr) propertyChanged(box, Property::Value);
+}
+
+OptionPeer::OptionPeer(FormWindow& window, OptionButton& option, QWidget* parent)
+    : QRadioButton(parent), QtPeer(option), window_(window) {
+  setAutoExclusive(false);
+  applyColors(*this, option, QPalette::WindowText, QPalette::Window);
+  initializeWidget(window, *this, *this, option, {Property::Caption, Property::Value});
+}
+
+void OptionPeer::propertyChanged(Control& control, Property property) {
+  auto& option = static_cast<OptionButton&>(control);
+  if (property == Property::Caption) setText(fromAnsi(option.Caption()));
+  if (property == Property::Value) setChecked(option.Value());
+  applyCommon(window_, *this, control, property);
+}
+
+void OptionPeer::nextCheckState() {
+  if (control_ == nullptr) return;
+  auto& option = static_cast<OptionButton&>(*control_);
+  option.click();
+  if (control_ != nullptr) propertyChanged(option, Property::Value);
+}
+
+ComboPeer::ComboPeer(FormWindow& window, ComboBox& combo, QWidget* parent)
+    : QComboBox(parent), QtPeer(combo), window_(window) {
+  setEditable(false);
+  applyColors(*this, combo, QPalette::Text, QPalette::Base);
+  connect(this, &QComboBox::activated, this, [this](int index) {
+    if (control_ == nullptr) return;
+    static_cast<ComboBox*>(control_)->choose(index);
+    // The list shows what the model chose, also when it refused.
+    if (control_ != nullptr) showChoice();
+  });
+  initializeWidget(window, *this, *this, combo, {Property::List});
+}
+
+void ComboPeer::propertyChanged(Control& control, Property property) {
+  auto& combo = static_cast<ComboBox&>(control);
+  if (property == Property::List) {
+    const QSignalBlocker blocker(this);
+    clear();
+    for (int i = 0; i < combo.ListCount(); ++i) addItem(fromAnsi(combo.List(i)));
+    showChoice();
+  }
+  if (property == Property::ListIndex) showChoice();
+  applyCommon(window_, *this, control, property);
+}
+
+void ComboPeer::showChoice() {
+  const QSignalBlocker blocker(this);
+  setCurrentIndex(static_cast<ComboBox*>(control_)->ListIndex());
+}
+
+}  // namespace slumbrix

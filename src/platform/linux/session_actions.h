@@ -1,0 +1,23 @@
+#pragma once
+
+namespace slumbrix {
+
+// The system actions over D-Bus: logind (org.freedesktop.login1.Manager) on the system bus and
+// the screen saver (org.freedesktop.ScreenSaver) on the session bus, at the addresses the
+// environment names. Each call waits for the service's answer, at most kDbusTimeoutMs, and
+// returns true only when the service accepted the request; polkit decides on the service side.
+// None of them asks the user (interactive = false).
+inline constexpr int kDbusTimeoutMs = 4000;
+
+bool logindPowerOff();
+bool logindReboot();
+bool logindSuspend();
+bool logindHibernate();
+// End or lock the caller's own session: "" names it. Where the program runs outside any
+// session (an application scope of the user's service manager), logind answers
+// NoSessionForPID, and the user's display session ("auto") is asked for instead.
+bool logindTerminateSession();
+bool logindLockSession();
+bool screenSaverActivate();
+
+}  // namespace slumbrix

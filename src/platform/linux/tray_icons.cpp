@@ -1,0 +1,132 @@
+#include "platform/linux/tray_icons.h"
+
+#include <QPixmap>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <cstring>
+
+#include "platform/linux/native_windows.h"
+
+namespace slumbrix {
+namespace {
+
+constexpr std::uint32_t kNimAdd = 0;
+constexpr std::uint32_t kNimModify = 1;
+constexpr std::uint32_t kNimDelete = 2;
+constexpr std::uint32_t kNifMessage = 1;
+constexpr std::uint32_t kNifIcon = 2;
+constexpr std::uint32_t kNifTip = 4;
+constexpr std::size_t kTipOffset = 24;
+constexpr std::size_t kTipLength = 64;
+
+std::uint32_t readWord(const std::uint8_t* record, std::size_t offset) {
+  return std::uint32_t{record[offset]} | std::uint32_t{record[offset + 1]} << 8 |
+         std::uint32_t{record[offset + 2]} << 16 | std::uint32_t{record[offset + 3]} << 24;
+}
+
+// The tip as the shell reads it: up to its NUL, at most the whole field, in the ANSI code page.
+QString readTip(const std::uint8_t* record) {
+  const auto* tip = reinterpret_cast<const char*>(record + kTipOffset);
+  const void* nul = std::memchr(tip, 0, kTipLength);
+  const auto length =
+      nul == nullptr ? kTipLength : static_cast<std::size_t>(static_cast<const char*>(nul) - tip);
+  return QString::fromLatin1(tip, static_cast<qsizetype>(length));
+}
+
+QIcon blankIcon(QSize size) {
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::transparent);
+  return QIcon(pixmap);
+}
+
+std::uint32_t mouseMessageOf(QSystemTrayIcon::ActivationReason reason) {
+  switch (reason) {
+    case QSystemTrayIcon::Trigger:
+    case QSystemTrayIcon::DoubleClick:
+      return TrayIcons::kLeftDoubleClick;
+    case QSystemTrayIcon::Context:
+      return TrayIcons::kRightButtonUp;
+    case QSystemTrayIcon::MiddleClick:
+      return TrayIcons::kMiddleButtonUp;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+TrayIcons::TrayIcons(QObject* parent) : QObject(parent) {}
+
+TrayIcons::~TrayIcons() {
+  for (auto& [key, entry] : icons_) delete entry.icon.data();
+}
+
+QSystemTrayIcon* TrayIcons::icon(Handle window, std::uint32_t id) const {
+  const auto it = icons_.find({window, id});
+  return it == icons_.end() ? nullptr : it->second.icon.data();
+}
+
+std::int32_t TrayIcons::notify(std::uint32_t message, const std::uint8_t* record) {
+  if (record == nullptr) return 0;
+  const Key key{readWord(record, 4), readWord(record, 8)};
+  auto it = icons_.find(key);
+  if (message == kNimAdd) {
+    if (it != icons_.end()) return 0;  // the shell refuses a second icon with the same id
+    Entry& entry = icons_[key];
+    entry.icon = new QSystemTrayIcon(this);
+    connect(entry.icon.data(), &QSystemTrayIcon::activated, this,
+            [this, key](QSystemTrayIcon::ActivationReason reason) {
+              if (const std::uint32_t mouse = mouseMessageOf(reason)) deliver(key, mouse);
+            });
+    apply(key, entry, record);
+    entry.icon->show();
+    return QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0;
+  }
+  if (it == icons_.end()) return 0;
+  if (message == kNimModify) {
+    apply(key, it->second, record);
+    return 1;
+  }
+  if (message == kNimDelete) {
+    // The icon may be the one whose signal is being handled further up the stack.
+    QSystemTrayIcon* icon = it->second.icon.data();
+    icons_.erase(it);
+    if (icon != nullptr) {
+      icon->hide();
+      icon->deleteLater();
+    }
+    return 1;
+  }
+  return 0;
+}
+
+void TrayIcons::apply(const Key&, Entry& entry, const std::uint8_t* record) {
+  const std::uint32_t flags = readWord(record, 12);
+  if ((flags & kNifMessage) != 0) entry.callbackMessage = readWord(record, 16);
+  if ((flags & kNifTip) != 0) entry.icon->setToolTip(readTip(record));
+  if ((flags & kNifIcon) != 0) {
+    const Handle handle = readWord(record, 20);
+    QIcon picture = handle != 0 && windows_ != nullptr ? windows_->nativeIcon(handle) : QIcon();
+    if (!picture.isNull()) {
+      const QList<QSize> sizes = picture.availableSizes();
+      if (!sizes.isEmpty()) entry.iconSize = sizes.constLast();
+    } else {
+      // A blank of the same size keeps the icon's place, so flashing blinks in place.
+      picture = blankIcon(entry.iconSize);
+    }
+    entry.icon->setIcon(picture);
+  }
+}
+
+void TrayIcons::deliver(const Key& key, std::uint32_t mouse) {
+  // Like the shell's posted message: the program runs after the tray's own call has returned,
+  // so a menu it opens does not hold up the desktop's request.
+  QTimer::singleShot(0, this, [this, key, mouse] {
+    const auto it = icons_.find(key);
+    if (it == icons_.end() || it->second.callbackMessage == 0 || !callback_) return;
+    callback_(key.first, it->second.callbackMessage, mouse);
+  });
+}
+
+}  // namespace slumbrix

@@ -1,0 +1,132 @@
+// The Windows calls that the Linux platform answers without any service.
+#include "platform/linux/linux_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+namespace slumbrix {
+namespace {
+
+std::uint32_t word(const std::uint8_t* record, std::size_t offset) {
+  std::uint32_t value = 0;
+  std::memcpy(&value, record + offset, 4);
+  return value;
+}
+
+std::int64_t quad(const std::uint8_t* record, std::size_t offset) {
+  std::int64_t value = 0;
+  std::memcpy(&value, record + offset, 8);
+  return value;
+}
+
+TEST(LinuxPlatform, PresentsWindowsXp) {
+  LinuxPlatform platform;
+  EXPECT_EQ(platform.GetVersion() & 0x80000000u, 0u);
+  EXPECT_EQ(platform.GetVersion() & 0xFFFFu, 0x0105u);
+
+  std::array<std::uint8_t, 148> info{};
+  info[0] = 148;
+  ASSERT_EQ(platform.GetVersionExA(info.data()), 1);
+  EXPECT_EQ(word(info.data(), 4), 5u);
+  EXPECT_EQ(word(info.data(), 8), 1u);
+  EXPECT_EQ(word(info.data(), 16), 2u);
+
+  std::array<std::uint8_t, 148> wrongSize{};
+  wrongSize[0] = 156;
+  EXPECT_EQ(platform.GetVersionExA(wrongSize.data()), 0);
+  EXPECT_EQ(word(wrongSize.data(), 16), 0u);
+}
+
+TEST(LinuxPlatform, SystemInformationFromProcStat) {
+  LinuxPlatform platform;
+  std::array<std::uint8_t, 44> basic{};
+  std::array<std::uint8_t, 32> timeOfDay{};
+  std::array<std::uint8_t, 312> performance{};
+  ASSERT_EQ(platform.NtQuerySystemInformation(0, basic.data(), 44, nullptr), 0);
+  ASSERT_EQ(platform.NtQuerySystemInformation(3, timeOfDay.data(), 32, nullptr), 0);
+  ASSERT_EQ(platform.NtQuerySystemInformation(2, performance.data(), 312, nullptr), 0);
+  const int processors = basic[40];
+  EXPECT_GE(processors, 1);
+  // Idle time is summed over the processors; it cannot exceed the elapsed time on all of them.
+  EXPECT_GT(quad(timeOfDay.data(), 8), 0);
+  EXPECT_LE(quad(performance.data(), 0), quad(timeOfDay.data(), 8) * processors);
+
+  std::uint32_t length = 0;
+  EXPECT_EQ(platform.NtQuerySystemInformation(0, basic.data(), 44, &length), 0);
+  EXPECT_EQ(length, 44u);
+  EXPECT_EQ(platform.NtQuerySystemInformation(2, performance.data(), 300, nullptr),
+            static_cast<std::int32_t>(0xC0000004));
+  EXPECT_EQ(platform.NtQuerySystemInformation(5, performance.data(), 312, nullptr),
+            static_cast<std::int32_t>(0xC0000003));
+}
+
+TEST(LinuxPlatform, NoRegistryAndPrivilegesWithoutEffect) {
+  LinuxPlatform platform;
+  Handle key = 77;
+  EXPECT_NE(platform.RegOpenKeyExA(0x80000006, "PerfStats\\StatData", 0, 0x20019, &key), 0);
+  EXPECT_EQ(key, 77u);
+  std::uint32_t size = 4;
+  std::uint8_t data[4] = {9, 9, 9, 9};
+  EXPECT_NE(platform.RegQueryValueExA(key, "KERNEL\\CPUUsage", nullptr, nullptr, data, &size), 0);
+  EXPECT_EQ(data[0], 9);
+
+  Handle token = 0;
+  ASSERT_NE(platform.OpenProcessToken(platform.GetCurrentProcess(), 0x28, &token), 0);
+  EXPECT_NE(token, 0u);
+  std::array<std::uint8_t, 8> luid{};
+  EXPECT_NE(platform.LookupPrivilegeValueA("", "SeShutdownPrivilege", luid.data()), 0);
+  std::array<std::uint8_t, 16> newState{1, 0, 0, 0, 19, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0};
+  std::array<std::uint8_t, 16> previous{};
+  std::uint32_t returned = 0;
+  EXPECT_NE(
+      platform.AdjustTokenPrivileges(token, 0, newState.data(), 16, previous.data(), &returned), 0);
+  EXPECT_EQ(returned, 16u);
+  EXPECT_EQ(word(previous.data(), 12), 0u);
+}
+
+TEST(LinuxPlatform, NowHasMilliseconds) {
+  LinuxPlatform platform;
+  const LocalTime now = platform.Now();
+  EXPECT_GE(now.year, 2020);
+  EXPECT_GE(now.millisecond, 0);
+  EXPECT_LT(now.millisecond, 1000);
+  EXPECT_LE(now.second, 59);
+}
+
+}  // namespace
+}  // namespace slumbrix
+
+namespace slumbrix {
+namespace {
+
+TEST(LinuxPlatform, ShellExecuteRefusesWhatItCannotOpen) {
+  LinuxPlatform platform;
+  EXPECT_EQ(platform.ShellExecuteA(0, "print", "https://example.invalid/", nullptr, nullptr, 1),
+            31u);
+  EXPECT_EQ(platform.ShellExecuteA(0, nullptr, nullptr, nullptr, nullptr, 1), 2u);
+  EXPECT_EQ(platform.ShellExecuteA(0, nullptr, "", nullptr, nullptr, 1), 2u);
+}
+
+TEST(LinuxPlatform, TheFirstInstanceRunsAndASecondIsTold) {
+  char pattern[] = "/tmp/slumbrix-platform-test-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  setenv("XDG_RUNTIME_DIR", pattern, 1);
+  {
+    LinuxPlatform first;
+    EXPECT_FALSE(first.PrevInstance());
+    EXPECT_FALSE(first.PrevInstance());  // it holds the right to run
+    LinuxPlatform second;
+    EXPECT_TRUE(second.PrevInstance());
+  }
+  LinuxPlatform later;
+  EXPECT_FALSE(later.PrevInstance());
+  unsetenv("XDG_RUNTIME_DIR");
+  std::filesystem::remove_all(pattern);
+}
+
+}  // namespace
+}  // namespace slumbrix

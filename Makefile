@@ -10,14 +10,19 @@ ENSURE := scripts/ensure-packages.sh
 FUZZ_SECONDS ?= 60
 
 # What each step needs from Debian.
-PKGS_CORE := cmake make g++ googletest libgmock-dev
+PKGS_CORE := cmake make g++ googletest libgmock-dev clang-format
 PKGS_FUZZ := clang libclang-rt-14-dev
 PKGS_WINDOWS := g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
 PKGS_WINE := wine wine32:i386 xvfb xauth imagemagick
 
-.PHONY: all run test unit fuzz fuzz-short fuzz-build windows test-windows clean FORCE
+.PHONY: all run test format unit fuzz fuzz-short fuzz-build windows test-windows clean FORCE
 
 all: test
+
+# Every C++ file follows the committed .clang-format.
+format:
+	@$(ENSURE) $(PKGS_CORE)
+	scripts/check-format.sh
 
 # The core's unit suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 unit:
@@ -51,7 +56,7 @@ test-windows:
 	cmake --build --preset mingw -j $(JOBS)
 	ctest --test-dir build/mingw --output-on-failure
 
-test: unit fuzz-short test-windows
+test: format unit fuzz-short test-windows
 
 run:
 	@echo "The Linux program is not built yet: there is nothing to start." >&2

@@ -13,11 +13,11 @@ frmMain::frmMain(WindowSystem& windowSystem, Platform& platform)
 frmMain::~frmMain() = default;
 
 Handle frmMain::hWnd() const {
-  return const_cast<frmMain*>(this)->windowSystem().windowHandle(*this);
+  return windowSystem().windowHandle(*this);
 }
 
 Handle frmMain::iconHandle() const {
-  return const_cast<frmMain*>(this)->windowSystem().iconHandle(*this);
+  return windowSystem().iconHandle(*this);
 }
 
 void frmMain::connectHandlers() {

@@ -20,6 +20,7 @@ class Form : public Control {
   ~Form() override;
 
   WindowSystem& windowSystem() { return windowSystem_; }
+  const WindowSystem& windowSystem() const { return windowSystem_; }
 
   const std::string& Caption() const { return caption_; }
   void setCaption(std::string caption);

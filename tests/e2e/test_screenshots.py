@@ -23,6 +23,13 @@ PROBES = [
     ('lbltime', 3, 3, WHITE),
     ('lblStatus', 3, 3, WHITE),
 ]
+# A caption and the column, in twips, where something else begins: the threshold field after
+# the CPU option's caption, the frame's right border (two pixels wide) after the flash
+# option's unit label.
+CLEARANCES = [
+    ('Option1', CONTROLS['txtAuslastung'][0] - TWIPS_PER_PIXEL),
+    ('lbl1', 120 + 4935 - 3 * TWIPS_PER_PIXEL),
+]
 
 
 class Screenshots(DesktopTest):
@@ -42,10 +49,26 @@ class Screenshots(DesktopTest):
                       os.path.join(SHOTS, name + '-window.png'))
         return screen
 
+    def pixels(self, screen, x, y, height=1):
+        '''The colours of a column of pixels, top down, as RRGGBB.'''
+        out = self.desk.run('convert', screen, '-crop', f'1x{height}+{x}+{y}', '-depth', '8',
+                            'txt:-')
+        # A header line, then "0,0: (224,224,224)  #E0E0E0  grey88" for each pixel.
+        return [line.split('#')[1][:6].upper() for line in out.splitlines()[1:]]
+
     def pixel(self, screen, x, y):
-        # "0,0: (224,224,224)  #E0E0E0  grey88" after a header line
-        out = self.desk.run('convert', screen, '-crop', f'1x1+{x}+{y}', '-depth', '8', 'txt:-')
-        return out.splitlines()[-1].split('#')[1][:6].upper()
+        return self.pixels(screen, x, y)[0]
+
+    def assert_captions_clear(self, screen, cx, cy):
+        # The two longest captions of the options frame end before what follows them: the
+        # column just before it shows the window's background over the caption's height.
+        for caption, x_twips in CLEARANCES:
+            _, top, _, height = CONTROLS[caption]
+            x = cx + round(x_twips / TWIPS_PER_PIXEL)
+            y = cy + round(top / TWIPS_PER_PIXEL)
+            rows = round(height / TWIPS_PER_PIXEL)
+            background = self.pixel(screen, x, y - 2)
+            self.assertEqual(self.pixels(screen, x, y, rows), [background] * rows, caption)
 
     def assert_main_window(self, screen):
         x, y, width, height = self.program.geometry(self.window)
@@ -57,6 +80,7 @@ class Screenshots(DesktopTest):
             px = cx + round(left / TWIPS_PER_PIXEL) + dx
             py = cy + round(top / TWIPS_PER_PIXEL) + dy
             self.assertEqual(self.pixel(screen, px, py), colour, control)
+        self.assert_captions_clear(screen, cx, cy)
 
     def open_about(self):
         x, y, _, height = self.program.geometry(self.window)

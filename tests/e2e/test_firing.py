@@ -78,6 +78,24 @@ class Firing(DesktopTest):
         self.assertEqual(self.desk.calls('logind'), [])
         wait_for('the tray item to go', lambda: self.desk.tray_items() == [])
 
+    def test_every_other_action_reaches_its_service(self):
+        rows = [
+            # action, steps down from "Shutdown", service, the call it receives
+            ('Log OFF', 2, 'logind', 'TerminateSession ""'),
+            ('Standby', 3, 'logind', 'Suspend False'),
+            ('Start Screensaver', 4, 'screensaver', 'SetActive True'),
+            ('Lock Computer', 5, 'logind', 'LockSession ""'),
+        ]
+        for action, steps, service, call in rows:
+            with self.subTest(action):
+                desk = self.desktop()
+                program = desk.start_program()
+                program.arm_period(program.window(), steps, '1', SECONDS)
+                self.assertEqual(program.wait_end(), 0)
+                expected = {'logind': [], 'screensaver': [], service: [call]}
+                self.assertEqual({name: desk.calls(name) for name in expected}, expected)
+                desk.stop()
+
     def test_tray_hides_and_activate_restores(self):
         self.assertIn('_NET_WM_STATE_SKIP_TASKBAR', self.program.net_wm_state(self.window))
         self.program.click(self.window, 'Command1')  # "Tray"

@@ -25,7 +25,7 @@ class LockFile(DesktopTest):
     def assert_second_start_refused(self, desk, **env):
         second = desk.start_program(**env)
         box = second.window()
-        self.assertIn('_NET_WM_WINDOW_TYPE_DIALOG', desk.run('xprop', '-id', box))
+        self.assertIn('_NET_WM_WINDOW_TYPE_DIALOG', second.run('xprop', '-id', box))
         second.focus(box)
         second.keys('Return')
         self.assertEqual(second.wait_end(), 0)

@@ -227,6 +227,12 @@ class Desktop:
         mock = self._system.get_object(LOGIND, '/org/freedesktop/login1')
         mock.AddMethod(LOGIND_MANAGER, method, in_signature, '', code, dbus_interface=MOCK_IFACE)
 
+    def hang_tray_host(self):
+        '''The tray host stops answering: it is busy for an hour with a call of its own.'''
+        watcher = self._session.get_object(WATCHER, '/StatusNotifierWatcher')
+        watcher.AddMethod(WATCHER, 'Hang', '', '', 'time.sleep(3600)', dbus_interface=MOCK_IFACE)
+        watcher.Hang(dbus_interface=WATCHER, ignore_reply=True)
+
     def tray_items(self):
         '''The items registered with the tray host whose owners are still on the bus.'''
         watcher = self._session.get_object(WATCHER, '/StatusNotifierWatcher')

@@ -21,10 +21,14 @@ def never_answer(desk):
     desk.set_logind_method('Reboot', 'b', 'time.sleep(3600)')
 
 
+def hang_the_tray_host(desk):
+    desk.hang_tray_host()
+
+
 class HostileDesktops(DesktopTest):
     def test_an_armed_reboot_ends_the_program_whatever_is_missing(self):
         rows = [
-            # name, desktop options, logind set-up, the logind calls expected
+            # name, desktop options, services' set-up, the logind calls expected
             ('no session bus', dict(session_bus=False), None, ['Reboot False']),
             ('no system bus', dict(system_bus=False), None, []),
             ('no tray host', dict(tray=False), None, ['Reboot False']),
@@ -33,12 +37,13 @@ class HostileDesktops(DesktopTest):
              ['Reboot False', 'Reboot raised: org.freedesktop.DBus.Error.AccessDenied: '
               'Access denied']),
             ('a logind that never answers', {}, never_answer, ['Reboot False']),
+            ('a tray host that never answers', {}, hang_the_tray_host, ['Reboot False']),
         ]
-        for name, options, logind, calls in rows:
+        for name, options, setup, calls in rows:
             with self.subTest(name):
                 desk = self.desktop(**options)
-                if logind is not None:
-                    logind(desk)
+                if setup is not None:
+                    setup(desk)
                 program = desk.start_program()
                 window = program.window()
                 self.assertTrue(program.mapped(window))
@@ -50,12 +55,15 @@ class HostileDesktops(DesktopTest):
 
     def test_without_a_tray_host_hiding_keeps_the_window_reachable(self):
         rows = [
-            ('no tray host', dict(tray=False)),
-            ('no session bus', dict(session_bus=False)),
+            ('no tray host', dict(tray=False), None),
+            ('no session bus', dict(session_bus=False), None),
+            ('a tray host that never answers', {}, hang_the_tray_host),
         ]
-        for name, options in rows:
+        for name, options, setup in rows:
             with self.subTest(name):
                 desk = self.desktop(**options)
+                if setup is not None:
+                    setup(desk)
                 program = desk.start_program()
                 window = program.window()
                 # A taskbar button, and "Tray" minimises instead of hiding: with nothing in

@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QMenu>
 #include <QScreen>
-#include <QSystemTrayIcon>
 
 #include <cmath>
 
@@ -12,6 +11,7 @@
 #include "frontend/qt/menus.h"
 #include "frontend/qt/message_box.h"
 #include "frontend/qt/x11_taskbar.h"
+#include "platform/linux/tray_icons.h"
 #include "ui/menu.h"
 
 namespace slumbrix {
@@ -55,7 +55,7 @@ QtWindowSystem::~QtWindowSystem() {
 }
 
 bool QtWindowSystem::trayAvailable() const {
-  return trayAvailable_ ? *trayAvailable_ : QSystemTrayIcon::isSystemTrayAvailable();
+  return trayAvailable_ ? *trayAvailable_ : TrayIcons::systemTrayAvailable();
 }
 
 FormWindow* QtWindowSystem::window(const Form& form) const {

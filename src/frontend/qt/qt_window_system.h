@@ -47,7 +47,8 @@ class QtWindowSystem : public WindowSystem, public NativeWindows {
   Form* formOf(Handle window) const;
   bool ended() const { return ended_; }
 
-  // Whether the desktop has a notification area; asked of Qt unless set here (tests).
+  // Whether the desktop has a notification area; asked of the tray (TrayIcons) unless set
+  // here (tests).
   bool trayAvailable() const;
   void setTrayAvailable(std::optional<bool> available) { trayAvailable_ = available; }
   // What ending the program does after the windows are gone: by default it quits the

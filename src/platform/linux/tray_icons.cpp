@@ -1,5 +1,8 @@
 #include "platform/linux/tray_icons.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -7,6 +10,7 @@
 #include <cstring>
 
 #include "platform/linux/native_windows.h"
+#include "platform/linux/session_actions.h"
 
 namespace slumbrix {
 namespace {
@@ -32,6 +36,24 @@ QString readTip(const std::uint8_t* record) {
   const auto length =
       nul == nullptr ? kTipLength : static_cast<std::size_t>(static_cast<const char*>(nul) - tip);
   return QString::fromLatin1(tip, static_cast<qsizetype>(length));
+}
+
+// False only for a tray host that is there and does not answer: without a session bus or a
+// host, Qt's own check ends at once.
+bool trayHostAnswers() {
+  static const bool answers = [] {
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || bus.interface() == nullptr ||
+        !bus.interface()->isServiceRegistered(watcher))
+      return true;
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        watcher, QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get.setArguments({watcher, QStringLiteral("IsStatusNotifierHostRegistered")});
+    return bus.call(get, QDBus::Block, kDbusTimeoutMs).type() == QDBusMessage::ReplyMessage;
+  }();
+  return answers;
 }
 
 QIcon blankIcon(QSize size) {
@@ -62,6 +84,10 @@ TrayIcons::~TrayIcons() {
   for (auto& [key, entry] : icons_) delete entry.icon.data();
 }
 
+bool TrayIcons::systemTrayAvailable() {
+  return trayHostAnswers() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 QSystemTrayIcon* TrayIcons::icon(Handle window, std::uint32_t id) const {
   const auto it = icons_.find({window, id});
   return it == icons_.end() ? nullptr : it->second.icon.data();
@@ -73,6 +99,7 @@ std::int32_t TrayIcons::notify(std::uint32_t message, const std::uint8_t* record
   auto it = icons_.find(key);
   if (message == kNimAdd) {
     if (it != icons_.end()) return 0;  // the shell refuses a second icon with the same id
+    if (!trayHostAnswers()) return 0;
     Entry& entry = icons_[key];
     entry.icon = new QSystemTrayIcon(this);
     connect(entry.icon.data(), &QSystemTrayIcon::activated, this,

@@ -48,6 +48,12 @@ class TrayIcons : public QObject {
   // The icon of a window and id, for tests; null when there is none.
   QSystemTrayIcon* icon(Handle window, std::uint32_t id) const;
 
+  // Whether the desktop has a notification area. A tray host (StatusNotifierWatcher) that
+  // holds its name on the session bus but does not answer within kDbusTimeoutMs counts as
+  // none; it is asked once, before Qt's own check, which would wait 25 s for it. While it
+  // counts as none, NIM_ADD shows no icon.
+  static bool systemTrayAvailable();
+
  private:
   struct Entry {
     QPointer<QSystemTrayIcon> icon;

@@ -2,7 +2,8 @@
 #   make run   builds the Linux program and starts it
 #   make test  builds everything and runs every test
 # Each installs what it needs from Debian's packages when it is missing.
-# Further targets: make windows (slumbrix.exe alone), make fuzz (longer fuzzing).
+# Further targets: make windows (slumbrix.exe alone), make fuzz (longer fuzzing),
+# make bench (the benchmarks' figures; about 15 minutes).
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -14,8 +15,10 @@ PKGS_CORE := cmake make g++ googletest libgmock-dev
 PKGS_FUZZ := clang libclang-rt-14-dev
 PKGS_WINDOWS := g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
 PKGS_WINE := wine wine32:i386 xvfb xauth imagemagick
+PKGS_BENCH := qt6-base-dev libxcb1-dev xvfb xdotool dbus-daemon python3-dbusmock stress-ng
+BENCH_TARGETS := slumbrix bench_headless_hour bench_empty_window bench_meter_probe bench_map_watch
 
-.PHONY: all run test unit fuzz fuzz-short fuzz-build windows test-windows clean FORCE
+.PHONY: all run test unit fuzz fuzz-short fuzz-build windows test-windows bench clean FORCE
 
 all: test
 
@@ -52,6 +55,16 @@ test-windows:
 	ctest --test-dir build/mingw --output-on-failure
 
 test: unit fuzz-short test-windows
+
+# Figures only, never a verdict: bench/run_bench.py says what each one measures and which
+# SLUMBRIX_BENCH_* variables shorten a run. The table also lands in build/bench-figures.md.
+bench:
+	@$(ENSURE) $(PKGS_CORE) $(PKGS_BENCH) $(PKGS_WINDOWS) $(PKGS_WINE)
+	cmake --preset release >/dev/null
+	cmake --build --preset release --target $(BENCH_TARGETS) -j $(JOBS)
+	cmake --preset mingw >/dev/null
+	cmake --build --preset mingw --target slumbrix -j $(JOBS)
+	/usr/bin/python3 -B bench/run_bench.py build/release build/mingw build/bench-figures.md
 
 run:
 	@echo "The Linux program is not built yet: there is nothing to start." >&2

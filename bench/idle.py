@@ -70,7 +70,7 @@ def run(h, config, report):
     seconds, runs = config.idle_seconds, config.idle_runs
     report.section('Idle cost (%d windows of %g s, side by side)' % (runs, seconds))
     report.note('CPU time from /proc/<pid>/stat (utime+stime) as % of one core; wakeups '
-                'from /proc/<pid>/task/*/schedstat (times run). The watch is armed at 1 %% '
+                'from /proc/<pid>/task/*/schedstat (times run). The watch is armed at 1 % '
                 'through the window (xdotool); a tiny stress-ng load (10 % of one core in '
                 '10 ms slices) keeps the meter above 0 so that it never fires.')
     costs, rss_start, rss_end = measure(h, seconds, runs)

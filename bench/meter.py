@@ -12,6 +12,8 @@ import procstats
 from harness import sigkill_group
 
 LEVELS = (0, 30, 70, 100)
+TRIES = 3  # others' work can add to a level: it is measured again, up to this often
+NEAR = 15.0  # points between the level and the measured load that count as holding it
 
 
 def start_load(percent):
@@ -36,6 +38,25 @@ def probe(h, samples):
     return pairs
 
 
+def measure_level(h, level, samples):
+    """The pairs of the run whose measured load came nearest the level, and its try."""
+    best, best_try = None, 0
+    for attempt in range(1, TRIES + 1):
+        load = start_load(level)
+        try:
+            time.sleep(1.0)
+            pairs = probe(h, samples)
+        finally:
+            if load is not None:
+                sigkill_group(load)
+        distance = abs(procstats.median([r for _, r in pairs]) - level)
+        if best is None or distance < best[0]:
+            best, best_try = (distance, pairs), attempt
+        if distance <= NEAR:
+            break
+    return best[1], best_try
+
+
 def run(h, config, report):
     report.section('Meter accuracy (%d samples of 500 ms per load)' % config.meter_samples)
     report.note('bench_meter_probe runs clsCPUUsageNT on the real Linux platform every 500 ms, '
@@ -44,19 +65,13 @@ def run(h, config, report):
                 'core; the machine is shared, so the measured load can exceed L.')
     every = []
     for level in LEVELS:
-        load = start_load(level)
-        try:
-            time.sleep(1.0)
-            pairs = probe(h, config.meter_samples)
-        finally:
-            if load is not None:
-                sigkill_group(load)
+        pairs, tries = measure_level(h, level, config.meter_samples)
         differences = [abs(figure - reference) for figure, reference in pairs]
         every += differences
         report.figure('meter |program - reference| at stress-ng %d %%' % level,
                       procstats.median(differences), 'points',
-                      'max %.2f; reference load median %.1f %%, program median %d %%' % (
+                      'max %.2f; measured load median %.1f %%, program median %g %% (try %d)' % (
                           max(differences), procstats.median([r for _, r in pairs]),
-                          procstats.median([f for f, _ in pairs])))
+                          procstats.median([f for f, _ in pairs]), tries))
     report.figure('meter |program - reference| all loads', procstats.median(every), 'points',
                   'max %.2f over %d samples' % (max(every), len(every)))

@@ -41,6 +41,18 @@ def status_kib(pid, key):
     return None
 
 
+def machine_counters():
+    """(busy, total) jiffies of all processors from /proc/stat; idle and iowait are not busy."""
+    with open('/proc/stat') as f:
+        values = [int(v) for v in f.readline().split()[1:9]]
+    return sum(values) - values[3] - values[4], sum(values)
+
+
+def busy_percent(before, after):
+    elapsed = after[1] - before[1]
+    return 100.0 * (after[0] - before[0]) / elapsed if elapsed > 0 else float('nan')
+
+
 class Sample:
     """CPU time and run count of one process at one moment."""
 

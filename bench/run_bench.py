@@ -88,14 +88,14 @@ def run_headless(config, report):
         if done.returncode != 0:
             report.note('the headless program ended during its hour (the CPU watch fired)')
         text = done.stdout
-        seconds.append(float(re.search(r'in ([\d.]+) s', text).group(1)))
+        seconds.append(float(re.search(r'in ([\d.]+) s of CPU', text).group(1)))
         sizes = re.search(r'after start (\d+) KiB, after the hour (\d+) KiB, peak (\d+) KiB',
                           text)
         start.append(int(sizes.group(1)))
         hour.append(int(sizes.group(2)))
         peak.append(int(sizes.group(3)))
-    report.figure('headless hour: time to run it', procstats.median(seconds), 's',
-                  procstats.summary(seconds, ' s'))
+    report.figure('headless hour: CPU time to run it', procstats.median(seconds), 's',
+                  procstats.summary(seconds, ' s', 3))
     report.figure('headless rss after start', procstats.median(start), 'KiB')
     report.figure('headless rss after the simulated hour', procstats.median(hour), 'KiB')
     report.figure('headless peak rss', procstats.median(peak), 'KiB')

@@ -3,7 +3,8 @@
 #   make test  builds everything and runs every test
 # Each installs what it needs from Debian's packages when it is missing.
 # Further targets: make windows (slumbrix.exe alone), make fuzz (longer fuzzing),
-# make test-linux (the Linux program's own tests alone).
+# make test-linux (the Linux program's own tests alone), make bench (the benchmarks' figures;
+# about 15 minutes).
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -22,8 +23,11 @@ PKGS_QT := qt6-base-dev qt6-qpa-plugins libx11-dev libxcb1-dev fonts-liberation
 PKGS_LINUX_TEST := dbus-daemon python3 python3-dbus python3-gi python3-dbusmock \
   xvfb xdotool x11-utils xclip imagemagick
 
+PKGS_BENCH := stress-ng
+BENCH_TARGETS := slumbrix bench_headless_hour bench_empty_window bench_meter_probe bench_map_watch
+
 .PHONY: all run test format unit fuzz fuzz-short fuzz-build windows test-windows linux \
-  test-linux clean FORCE
+  test-linux bench clean FORCE
 
 all: test
 
@@ -82,6 +86,16 @@ test: format unit fuzz-short test-windows test-linux
 
 run: linux
 	build/debug/src/frontend/qt/slumbrix
+
+# Figures only, never a verdict: bench/run_bench.py says what each one measures and which
+# SLUMBRIX_BENCH_* variables shorten a run. The table also lands in build/bench-figures.md.
+bench:
+	@$(ENSURE) $(PKGS_CORE) $(PKGS_QT) $(PKGS_LINUX_TEST) $(PKGS_BENCH) $(PKGS_WINDOWS) $(PKGS_WINE)
+	cmake --preset release >/dev/null
+	cmake --build --preset release --target $(BENCH_TARGETS) -j $(JOBS)
+	cmake --preset mingw >/dev/null
+	cmake --build --preset mingw --target slumbrix -j $(JOBS)
+	/usr/bin/python3 -B bench/run_bench.py build/release build/mingw build/bench-figures.md
 
 clean:
 	rm -rf build

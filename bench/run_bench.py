@@ -1,0 +1,144 @@
+"""Runs every benchmark of the program and prints its figures (make bench).
+
+Nothing here passes or fails: it measures. Each figure is printed with its median over
+several runs. The environment may shorten a run:
+  SLUMBRIX_BENCH_ONLY             comma-separated sections (headless, idle, startup, firing,
+                                  meter, trigger, windows); all when unset
+  SLUMBRIX_BENCH_IDLE_SECONDS     length of one idle window (60)
+  SLUMBRIX_BENCH_IDLE_RUNS        idle windows (5)
+  SLUMBRIX_BENCH_STARTS           starts for the start-up time (10)
+  SLUMBRIX_BENCH_COUNTDOWNS       armed countdowns (20)
+  SLUMBRIX_BENCH_METER_SAMPLES    meter samples per load (20)
+  SLUMBRIX_BENCH_TRIGGERS         CPU trigger runs (5)
+  SLUMBRIX_BENCH_RUNS             runs of the headless hour and of Wine (3)
+Usage: run_bench.py BUILD_DIR MINGW_BUILD_DIR [RESULTS.md]
+"""
+import os
+import platform
+import re
+import subprocess
+import sys
+import time
+
+import idle
+import meter
+import procstats
+import timing
+import ui
+import windows
+from harness import Harness
+
+
+def setting(name, default):
+    return type(default)(os.environ.get('SLUMBRIX_BENCH_' + name, default))
+
+
+class Config:
+    def __init__(self, build_dir, mingw_dir):
+        self.build_dir = build_dir
+        self.mingw_dir = mingw_dir
+        self.idle_seconds = setting('IDLE_SECONDS', 60.0)
+        self.idle_runs = setting('IDLE_RUNS', 5)
+        self.starts = setting('STARTS', 10)
+        self.countdowns = setting('COUNTDOWNS', 20)
+        self.meter_samples = setting('METER_SAMPLES', 20)
+        self.triggers = setting('TRIGGERS', 5)
+        self.wine_runs = setting('RUNS', 3)
+        self.headless_runs = setting('RUNS', 3)
+        only = os.environ.get('SLUMBRIX_BENCH_ONLY', '')
+        self.only = {name.strip() for name in only.split(',') if name.strip()}
+
+    def wants(self, section):
+        return not self.only or section in self.only
+
+
+class Report:
+    """Prints as it goes and keeps the figures for the closing table."""
+
+    def __init__(self):
+        self.rows = []
+        self.current = ''
+
+    def section(self, title):
+        self.current = title
+        print('\n== %s' % title, flush=True)
+
+    def note(self, text):
+        print('   %s' % text, flush=True)
+
+    def figure(self, name, value, unit, detail=''):
+        shown = ('%.3g' % value) if isinstance(value, float) else str(value)
+        self.rows.append((name, shown, unit, detail))
+        print('   %-58s %10s %-12s %s' % (name, shown, unit, detail), flush=True)
+
+    def markdown(self):
+        lines = ['| figure | median | unit | detail |', '|---|---:|---|---|']
+        lines += ['| %s | %s | %s | %s |' % row for row in self.rows]
+        return '\n'.join(lines) + '\n'
+
+
+def run_headless(config, report):
+    binary = os.path.join(config.build_dir, 'bench/bench_headless_hour')
+    report.section('Headless core, one simulated hour (%d runs)' % config.headless_runs)
+    report.note('bench_headless_hour: the whole program on the virtual clock, meter, clock and '
+                'the 10 ms CPU watch ticking for 3600 s of simulated time.')
+    seconds, start, hour, peak = [], [], [], []
+    for _ in range(config.headless_runs):
+        done = subprocess.run([binary], capture_output=True, text=True, timeout=600)
+        if done.returncode != 0:
+            report.note('the headless program ended during its hour (the CPU watch fired)')
+        text = done.stdout
+        seconds.append(float(re.search(r'in ([\d.]+) s of CPU', text).group(1)))
+        sizes = re.search(r'after start (\d+) KiB, after the hour (\d+) KiB, peak (\d+) KiB',
+                          text)
+        start.append(int(sizes.group(1)))
+        hour.append(int(sizes.group(2)))
+        peak.append(int(sizes.group(3)))
+    report.figure('headless hour: CPU time to run it', procstats.median(seconds), 's',
+                  procstats.summary(seconds, ' s', 3))
+    report.figure('headless rss after start', procstats.median(start), 'KiB')
+    report.figure('headless rss after the simulated hour', procstats.median(hour), 'KiB')
+    report.figure('headless peak rss', procstats.median(peak), 'KiB')
+
+
+def machine():
+    cpu = ''
+    for line in subprocess.run(['lscpu'], capture_output=True, text=True).stdout.splitlines():
+        if line.startswith('Model name:'):
+            cpu = line.split(':', 1)[1].strip()
+    return '%d cores (%s), %s %s' % (os.cpu_count(), cpu, platform.system(), platform.release())
+
+
+def main():
+    build_dir, mingw_dir = sys.argv[1], sys.argv[2]
+    results = sys.argv[3] if len(sys.argv) > 3 else None
+    config = Config(os.path.abspath(build_dir), os.path.abspath(mingw_dir))
+    report = Report()
+    began = time.time()
+    print('Slumbrix benchmarks, %s, on %s (a shared machine)' %
+          (time.strftime('%Y-%m-%d %H:%M %Z'), machine()), flush=True)
+    if config.wants('headless'):
+        run_headless(config, report)
+    h = Harness(config.build_dir)
+    try:
+        h.start()
+        ui.use_display(h.env['DISPLAY'])
+        sections = [('idle', idle.run), ('startup', timing.run_startup),
+                    ('firing', timing.run_firing), ('meter', meter.run),
+                    ('trigger', timing.run_trigger), ('windows', windows.run)]
+        for name, section in sections:
+            if config.wants(name):
+                section(h, config, report)
+    finally:
+        h.stop()
+    print('\n== All figures (%.0f s)\n' % (time.time() - began))
+    print(report.markdown())
+    if results:
+        with open(results, 'w') as f:
+            f.write('Taken %s on %s, a shared machine.\n\n' % (time.strftime('%Y-%m-%d'),
+                                                              machine()))
+            f.write(report.markdown())
+
+
+if __name__ == '__main__':
+    main()

@@ -2,18 +2,18 @@
 
 namespace slumbrix {
 
+// Each paragraph is one line, so the field wraps it at its own width.
 const char* const frmAbout::kNotice =
-    "Slumbrix is freeware. You may download it and use it free of charge on as many\r\n"
-    "computers as you like, and you may pass it on to others in complete copies, as long\r\n"
-    "as you charge nothing beyond the cost of duplication. You may not alter it or\r\n"
-    "distribute parts of it.\r\n"
+    "Slumbrix is freeware. You may download it and use it free of charge on as many "
+    "computers as you like, and you may pass it on to others in complete copies, as long as "
+    "you charge nothing beyond the cost of duplication. You may not alter it or distribute "
+    "parts of it.\r\n"
     "\r\n"
-    "The software and any support are provided as they are, without any warranty,\r\n"
-    "express or implied, including the implied warranties of merchantability and fitness\r\n"
-    "for a particular purpose. In no event is the maker liable for any damages whatsoever,\r\n"
-    "such as lost profits or savings, incidental or consequential damages, lost or\r\n"
-    "impaired data, or the failure of software or computers, nor for any claim by you or\r\n"
-    "by a third party.\r\n";
+    "The software and any support are provided as they are, without any warranty, express "
+    "or implied, including the implied warranties of merchantability and fitness for a "
+    "particular purpose. In no event is the maker liable for any damages whatsoever, such as "
+    "lost profits or savings, incidental or consequential damages, lost or impaired data, or "
+    "the failure of software or computers, nor for any claim by you or by a third party.\r\n";
 
 frmAbout::frmAbout(WindowSystem& windowSystem, Platform& platform)
     : Form("frmAbout", windowSystem), platform_(platform) {

@@ -1,6 +1,6 @@
-'''The lock file of the single-instance rule: whatever stands at its path, the program starts
-and writes nowhere else; without a private runtime directory it makes a private one of its
-own, and another user's directory at that name does not stop it.'''
+'''The lock file of the single-instance rule: whatever stands at its path, the program starts,
+writes nowhere else and still refuses a second start; without a private runtime directory it
+makes a private one of its own, and another user's directory at that name does not stop it.'''
 import os
 import stat
 import unittest
@@ -64,6 +64,8 @@ class LockFile(DesktopTest):
                 before = os.lstat(path)
 
                 self.start_and_see_it_run(desk)
+                # The rule still holds, through the private fallback directory's lock.
+                self.assert_second_start_refused(desk)
                 after = os.lstat(path)
                 self.assertEqual(stat.S_IFMT(after.st_mode), stat.S_IFMT(before.st_mode))
                 self.assertEqual(after.st_ino, before.st_ino)

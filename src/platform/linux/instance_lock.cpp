@@ -52,26 +52,38 @@ InstanceLock::~InstanceLock() {
   if (fd_ >= 0) close(fd_);
 }
 
-bool InstanceLock::acquire() {
-  if (fd_ >= 0) return true;
-  const std::string dir = directory();
-  if (dir.empty()) return true;
+InstanceLock::Outcome InstanceLock::lockIn(const std::string& dir) {
+  if (dir.empty()) return Outcome::Unusable;
   const std::string path = dir + "/" + name_;
   // Close-on-exec: a browser started from the About window must not inherit the lock.
-  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0) return true;
+  // Non-blocking: a fifo planted at the path must not hold the start.
+  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
+  if (fd < 0) return Outcome::Unusable;
   struct stat info {};
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != getuid()) {
     close(fd);
-    return true;
+    return Outcome::Unusable;
   }
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const bool held = errno == EWOULDBLOCK;
     close(fd);
-    return !held;
+    return held ? Outcome::Held : Outcome::Unusable;
   }
   fd_ = fd;
-  return true;
+  return Outcome::Acquired;
+}
+
+bool InstanceLock::acquire() {
+  if (fd_ >= 0) return true;
+  // Something planted at the lock path in the runtime directory (a link, a directory, a
+  // fifo, another user's file) must neither stop the program nor switch the rule off: the
+  // private fallback directory's lock takes over.
+  const std::string runtime = environment("XDG_RUNTIME_DIR");
+  if (isPrivateDirectory(runtime)) {
+    const Outcome outcome = lockIn(runtime);
+    if (outcome != Outcome::Unusable) return outcome == Outcome::Acquired;
+  }
+  return lockIn(fallbackDirectory()) != Outcome::Held;
 }
 
 }  // namespace slumbrix

@@ -15,8 +15,9 @@ class InstanceLock {
   InstanceLock& operator=(const InstanceLock&) = delete;
 
   // Takes the lock and keeps it until this object goes. False when another holder has it.
-  // When no private directory can be had the rule cannot be checked, and the answer is true
-  // so that the program still runs.
+  // When the lock path in the runtime directory is unusable (something planted there), the
+  // fallback directory's lock is used. When no lock can be had at all the rule cannot be
+  // checked, and the answer is true so that the program still runs.
   bool acquire();
 
   // The directory the lock file lives in: $XDG_RUNTIME_DIR when it is a private directory of
@@ -25,6 +26,9 @@ class InstanceLock {
   static std::string directory();
 
  private:
+  enum class Outcome { Acquired, Held, Unusable };
+  Outcome lockIn(const std::string& dir);
+
   std::string name_;
   int fd_ = -1;
 };

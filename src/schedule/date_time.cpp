@@ -163,6 +163,18 @@ int readDesignator(const std::vector<std::string>& words, const LocaleFormats& l
 
 }  // namespace
 
+}  // namespace slumbrix::datetime
+
+namespace slumbrix {
+
+bool operator==(DateTime a, DateTime b) {
+  return datetime::toSeconds(a) == datetime::toSeconds(b);
+}
+
+}  // namespace slumbrix
+
+namespace slumbrix::datetime {
+
 std::int64_t serialDay(int year, int month, int day) {
   return daysFromEpoch(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
          kEpochOffset;

@@ -14,7 +14,10 @@ namespace slumbrix {
 // goes through the whole-second count, so adding and comparing are exact.
 struct DateTime {
   double value = 0.0;
-  friend bool operator==(DateTime a, DateTime b) = default;
+  // Moments are equal when they fall on the same whole second. Comparing the whole-second
+  // counts, not the doubles, keeps equality exact where the x87 unit of the 32-bit Windows
+  // build holds one side with more precision than the other.
+  friend bool operator==(DateTime a, DateTime b);
 };
 
 namespace datetime {

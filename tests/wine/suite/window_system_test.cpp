@@ -309,6 +309,19 @@ TEST_F(WindowSystemTest, PaintsTheDrawingListInPixelsAndInTheUserScale) {
   ReleaseDC(canvas, screen);
 }
 
+TEST_F(WindowSystemTest, AFramesGroupBoxLeavesTheBordersOfItsControlsAlone) {
+  // The themed group box fills its parent's background behind it when it paints; the
+  // sunken borders of the controls in the frame must survive that.
+  HWND groupBox = FindWindowExA(control("frame"), nullptr, "BUTTON", "Group");
+  ASSERT_NE(groupBox, nullptr);
+  RedrawWindow(groupBox, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  HWND edit = control("txt");
+  HDC dc = GetWindowDC(edit);
+  const COLORREF corner = GetPixel(dc, 0, 0);
+  ReleaseDC(edit, dc);
+  EXPECT_NE(corner, GetSysColor(COLOR_BTNFACE));
+}
+
 TEST_F(WindowSystemTest, FontsAndColoursComeFromTheModel) {
   auto fontOf = [](HWND window) {
     LOGFONTA font{};

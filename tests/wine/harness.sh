@@ -10,6 +10,9 @@
 #   harness.sh relay STATE FUNCS    restricts Wine's relay trace to FUNCS ("dll.Function;..."),
 #                                   or lifts the restriction for ""; the trace itself is
 #                                   switched on per program with WINEDEBUG=+pid,+timestamp,+relay
+#   harness.sh boot STATE           starts the prefix's Wine session and keeps it running until
+#                                   cleanup or the end of `display`, so that a program that
+#                                   may not start wineboot never comes first
 #   harness.sh display STATE CMD... runs CMD (a shell command line) with a private Xvfb
 #                                   display; the prefix's Wine processes end with it
 #
@@ -40,6 +43,11 @@ make_prefix() {
       wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
       wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
         >/dev/null 2>&1
+      # Debian's Wine does not load the fonts of its own data folder; in the prefix's Fonts
+      # folder they stand in for those of Windows (MS Sans Serif with its metrics, System,
+      # Marlett for the caption buttons), so windows are laid out and drawn as there.
+      local fonts=/usr/share/wine/fonts
+      if [[ -d "$fonts" ]]; then cp "$fonts"/*.ttf "$fonts"/*.fon "$WINEPREFIX/drive_c/windows/Fonts/"; fi
       wineserver -w
     fi
   ) 9>"$state/.lock"
@@ -106,6 +114,13 @@ main() {
         wine reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true
       fi
       wineserver -w
+      ;;
+    boot)
+      make_prefix "$state"
+      wine_env "$state"
+      # A persistent server; the first program in it boots the session as usual.
+      wineserver -p
+      wine reg query 'HKCU\Software\Wine' >/dev/null 2>&1 || true
       ;;
     display)
       make_prefix "$state"

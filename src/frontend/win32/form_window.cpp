@@ -1,6 +1,7 @@
 #include "frontend/win32/form_window.h"
 
 #include "frontend/win32/pane_window.h"
+#include "frontend/win32/resources.h"
 #include "frontend/win32/simple_controls.h"
 #include "frontend/win32/text_box_window.h"
 
@@ -8,7 +9,13 @@ namespace slumbrix::win32 {
 
 namespace {
 
-constexpr char kDefaultIcon[] = "APPICON";
+// The icon resource of a form: the program's forms name their icons "slumbrix" and
+// "about", which the resource script numbers; a form without one shows the program icon.
+LPCSTR iconResource(const std::string& name) {
+  if (name.empty() || name == "slumbrix") return MAKEINTRESOURCEA(SLUMBRIX_ICON_PROGRAM);
+  if (name == "about") return MAKEINTRESOURCEA(SLUMBRIX_ICON_ABOUT);
+  return name.c_str();
+}
 
 std::unique_ptr<ControlWindow> makeControlWindow(FormWindow& owner, Control& control) {
   switch (control.kind()) {
@@ -123,7 +130,7 @@ void FormWindow::createControls() {
 }
 
 void FormWindow::loadIcons() {
-  const char* name = form_.icon.empty() ? kDefaultIcon : form_.icon.c_str();
+  const LPCSTR name = iconResource(form_.icon);
   bigIcon_ =
       static_cast<HICON>(LoadImageA(toolkit_.instance(), name, IMAGE_ICON,
                                     GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));

@@ -34,9 +34,11 @@ void FrameWindow::create(HWND parent) {
   nameWindow(pane);
   RECT r;
   GetClientRect(pane, &r);
+  // The themed group box fills its background when it paints; clipped to its own area, it
+  // leaves the controls of the frame and their borders alone.
   groupBox = CreateWindowExA(0, "BUTTON", text(static_cast<Frame&>(control_).Caption()),
-                             WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, r.right, r.bottom, pane,
-                             nullptr, toolkit().instance(), nullptr);
+                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0, r.right,
+                             r.bottom, pane, nullptr, toolkit().instance(), nullptr);
   SendMessageA(groupBox, WM_SETFONT, reinterpret_cast<WPARAM>(toolkit().fontOf(control_)), FALSE);
   bind(groupBox, true);
 }

@@ -29,7 +29,7 @@ DemoAbout::DemoAbout(WindowSystem& windowSystem) : Form("DemoAbout", windowSyste
   clientWidth = 5040;
   clientHeight = 3810;
   showInTaskbar = false;
-  icon = "ABOUTICON";
+  icon = "about";
   backColor = Color::fromRgb(0xFFFFFF);
   place(labelCaption, 240, 120, 2190, 360, 3);
   labelCaption.setCaption("Slumbrix Demo");

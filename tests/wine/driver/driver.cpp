@@ -6,7 +6,8 @@
 //   driver wait-window TITLE [ms]        the form window appears
 //   driver gone TITLE [ms]               no form window with that title is left
 //   driver text TITLE NAME               the control's text
-//   driver wait-text TITLE NAME TEXT [ms]  until the text is TEXT ("*": any but empty)
+//   driver wait-text TITLE NAME TEXT [ms]  until the text matches TEXT, where * stands for
+//                                        any characters ("*" alone: any but empty)
 //   driver items TITLE NAME              a list's items, one a line, then "= chosen"
 //   driver state TITLE [NAME]            "enabled visible checked" as 0/1 (NAME "-": the form)
 //   driver wait-state TITLE NAME STATE [ms]  until state prints STATE
@@ -18,6 +19,7 @@
 //   driver tray TITLE MESSAGE            the shell reports MESSAGE for the tray icon
 //   driver close TITLE                   the user clicks the close box
 //   driver msgbox TITLE [ms]             prints a message box's text and presses OK
+//   driver no-msgbox TITLE               no message box with that title is open
 //   driver popup [ms]                    a pop-up menu is open: prints its owner, closes it
 #include <windows.h>
 
@@ -81,6 +83,14 @@ void notifyParent(HWND child, WORD code) {
                reinterpret_cast<LPARAM>(child));
 }
 
+// Whether `text` matches `pattern`, in which each * stands for any run of characters.
+bool matches(const char* pattern, const char* text) {
+  if (*pattern == '\0') return *text == '\0';
+  if (*pattern == '*')
+    return matches(pattern + 1, text) || (*text != '\0' && matches(pattern, text + 1));
+  return *pattern == *text && matches(pattern + 1, text + 1);
+}
+
 using Args = std::vector<std::string>;
 
 bool waitCommand(const Args& a) {
@@ -95,7 +105,7 @@ bool waitCommand(const Args& a) {
     std::string last;
     const bool seen = waitFor(timeoutArg(a, 4), [&] {
       last = windowText(control(a.at(1), a.at(2)));
-      return a.at(3) == "*" ? !last.empty() : last == a.at(3);
+      return a.at(3) == "*" ? !last.empty() : matches(a.at(3).c_str(), last.c_str());
     });
     if (!seen) fail(a.at(2) + " shows \"" + last + "\", not \"" + a.at(3) + "\"");
     std::printf("%s\n", last.c_str());
@@ -177,6 +187,9 @@ bool dialogCommand(const Args& a) {
     HWND textWindow = GetDlgItem(box, 0xFFFF);
     std::printf("%s\n", textWindow != nullptr ? windowText(textWindow).c_str() : "");
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  } else if (command == "no-msgbox") {
+    HWND box = findTopLevel("#32770", a.at(1));
+    if (box != nullptr) fail("a message box says \"" + windowText(GetDlgItem(box, 0xFFFF)) + "\"");
   } else if (command == "popup") {
     HWND menu = nullptr;
     if (!waitFor(timeoutArg(a, 1), [&] {

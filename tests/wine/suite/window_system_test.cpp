@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver/control_lookup.h"
+#include "frontend/win32/resources.h"
 #include "frontend/win32/win32_window_system.h"
 #include "suite/test_form.h"
 
@@ -17,6 +18,11 @@ namespace slumbrix::wine {
 namespace {
 
 using ::testing::ElementsAre;
+
+BOOL CALLBACK takeFirstName(HMODULE, LPCSTR, LPSTR name, LONG_PTR found) {
+  *reinterpret_cast<LPSTR*>(found) = name;
+  return FALSE;
+}
 
 class WindowSystemTest : public ::testing::Test {
  protected:
@@ -307,6 +313,37 @@ TEST_F(WindowSystemTest, PaintsTheDrawingListInPixelsAndInTheUserScale) {
   DeleteDC(dc);
   DeleteObject(bitmap);
   ReleaseDC(canvas, screen);
+}
+
+TEST_F(WindowSystemTest, AFramesGroupBoxLeavesTheBordersOfItsControlsAlone) {
+  // The themed group box fills its parent's background behind it when it paints; the
+  // sunken borders of the controls in the frame must survive that.
+  HWND groupBox = FindWindowExA(control("frame"), nullptr, "BUTTON", "Group");
+  ASSERT_NE(groupBox, nullptr);
+  RedrawWindow(groupBox, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  HWND edit = control("txt");
+  HDC dc = GetWindowDC(edit);
+  const COLORREF corner = GetPixel(dc, 0, 0);
+  ReleaseDC(edit, dc);
+  EXPECT_NE(corner, GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(WindowSystemTest, FormsShowTheIconsTheProgramNames) {
+  for (const char* name : {"slumbrix", "about", ""}) {
+    SCOPED_TRACE(name);
+    SmallForm other(ws);
+    other.icon = name;
+    other.load();
+    HWND window = reinterpret_cast<HWND>(ws.windowHandle(other));
+    EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_SMALL, 0), 0);
+    EXPECT_NE(ws.iconHandle(other), 0u);  // the one the tray shows
+    other.unload();
+  }
+  // The shell shows the first icon of the file for it: the program icon.
+  LPSTR firstIcon = nullptr;
+  EnumResourceNamesA(nullptr, RT_GROUP_ICON, takeFirstName, reinterpret_cast<LONG_PTR>(&firstIcon));
+  EXPECT_EQ(firstIcon, MAKEINTRESOURCEA(SLUMBRIX_ICON_PROGRAM));
 }
 
 TEST_F(WindowSystemTest, FontsAndColoursComeFromTheModel) {

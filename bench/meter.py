@@ -14,6 +14,7 @@ from harness import sigkill_group
 LEVELS = (0, 30, 70, 100)
 TRIES = 3  # others' work can add to a level: it is measured again, up to this often
 NEAR = 15.0  # points between the level and the measured load that count as holding it
+QUIET, QUIET_WAIT = 15.0, 20.0  # each try starts once the machine is this quiet, if it gets so
 
 
 def start_load(percent):
@@ -42,6 +43,7 @@ def measure_level(h, level, samples):
     """The pairs of the run whose measured load came nearest the level, and its try."""
     best, best_try = None, 0
     for attempt in range(1, TRIES + 1):
+        procstats.wait_quiet(QUIET, QUIET_WAIT)
         load = start_load(level)
         try:
             time.sleep(1.0)

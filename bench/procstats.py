@@ -2,6 +2,7 @@
 import glob
 import os
 import statistics
+import time
 
 CLOCK_TICKS = os.sysconf('SC_CLK_TCK')
 
@@ -51,6 +52,21 @@ def machine_counters():
 def busy_percent(before, after):
     elapsed = after[1] - before[1]
     return 100.0 * (after[0] - before[0]) / elapsed if elapsed > 0 else float('nan')
+
+
+def wait_quiet(limit, timeout):
+    """Waits, one second at a time, until the machine's load over a second is below limit
+    percent; that load, or None when the time ran out first. On a shared machine others' work
+    would otherwise decide figures that need the load to be known."""
+    deadline = time.time() + timeout
+    while True:
+        before = machine_counters()
+        time.sleep(1.0)
+        load = busy_percent(before, machine_counters())
+        if load < limit:
+            return load
+        if time.time() >= deadline:
+            return None
 
 
 class Sample:

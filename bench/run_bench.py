@@ -67,7 +67,9 @@ class Report:
         print('   %s' % text, flush=True)
 
     def figure(self, name, value, unit, detail=''):
-        shown = ('%.3g' % value) if isinstance(value, float) else str(value)
+        shown = value
+        if isinstance(value, float):
+            shown = ('%.0f' % value) if abs(value) >= 100 else ('%.3g' % value)
         self.rows.append((name, shown, unit, detail))
         print('   %-58s %10s %-12s %s' % (name, shown, unit, detail), flush=True)
 

@@ -98,6 +98,9 @@ def run_firing(h, config, report):
 
 
 def one_trigger(h, threshold):
+    # Once the load is gone the meter must be able to fall below the threshold: wait (a
+    # while) for others' work on the machine to leave room.
+    procstats.wait_quiet(threshold - 30, 30.0)
     load = subprocess.Popen(['stress-ng', '--cpu', '0', '--quiet'], start_new_session=True,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     process = None

@@ -16,6 +16,7 @@ Usage: run_bench.py BUILD_DIR MINGW_BUILD_DIR [RESULTS.md]
 import os
 import platform
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -122,6 +123,8 @@ def main():
     if config.wants('headless'):
         run_headless(config, report)
     h = Harness(config.build_dir)
+    # Interrupted or timed out, it still ends what it started.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     try:
         h.start()
         ui.use_display(h.env['DISPLAY'])

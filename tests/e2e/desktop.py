@@ -61,8 +61,10 @@ class Desktop:
     tray, session_bus, system_bus and logind say what the desktop offers; a bus that is
     missing is an address where nothing listens.'''
 
-    def __init__(self, tray=True, session_bus=True, system_bus=True, logind=True):
+    def __init__(self, tray=True, session_bus=True, system_bus=True, logind=True,
+                 screen_saver=True):
         self.tray = tray
+        self.screen_saver = screen_saver and session_bus
         self.session_bus = session_bus
         self.system_bus = system_bus
         self.logind = logind and system_bus
@@ -91,7 +93,7 @@ class Desktop:
         if self.logind:
             self._start_mock(['--system', '-t', 'logind', '-l', self.log('logind')],
                              self._system, LOGIND)
-        if self.session_bus:
+        if self.screen_saver:
             self._start_mock(['--session', '-t', SCREENSAVER_TEMPLATE, '-l',
                               self.log('screensaver')],
                              self._session, 'org.freedesktop.ScreenSaver')
@@ -227,6 +229,18 @@ class Desktop:
         mock = self._system.get_object(LOGIND, '/org/freedesktop/login1')
         mock.AddMethod(LOGIND_MANAGER, method, in_signature, '', code, dbus_interface=MOCK_IFACE)
 
+    def start_service(self, log, name, path, methods):
+        '''A mock service on the session bus: name, object path and interface (named like the
+        service), with methods as dbusmock's AddMethods takes them; its calls go to the log.'''
+        self._start_mock(['--session', '-l', self.log(log), name, path, name],
+                         self._session, name)
+        self._session.get_object(name, path).AddMethods(name, methods,
+                                                        dbus_interface=MOCK_IFACE)
+
+    def start_template(self, log, template, name):
+        '''One of python-dbusmock's own templates on the session bus.'''
+        self._start_mock(['--session', '-t', template, '-l', self.log(log)], self._session, name)
+
     def hang_tray_host(self):
         '''The tray host stops answering: it is busy for an hour with a call of its own.'''
         watcher = self._session.get_object(WATCHER, '/StatusNotifierWatcher')
@@ -262,6 +276,28 @@ class Desktop:
         process = self._spawn([program_path()], env=env, stdout=subprocess.DEVNULL,
                               log=f'program-{len(self.processes)}')
         return Program(process, self.run)
+
+    def start_xembed_tray(self):
+        '''An XEmbed notification area (trayer) on the display; its window id once it is up.'''
+        self._spawn(['trayer', '--edge', 'bottom', '--align', 'right', '--widthtype', 'pixel',
+                     '--width', '120', '--heighttype', 'pixel', '--height', '32',
+                     '--SetDockType', 'false', '--SetPartialStrut', 'false'],
+                    env=self.environment(), stdout=subprocess.DEVNULL, log='trayer')
+        return wait_for('the XEmbed tray', lambda: self.run(
+            'xdotool', 'search', '--onlyvisible', '--class', 'trayer', check=False).split())[0]
+
+    def ancestors(self, window):
+        '''The ids (numbers) of the windows that hold this one, below the root: an embedded
+        icon lies in its tray.'''
+        found = []
+        window = int(window)
+        while True:
+            out = self.run('xwininfo', '-tree', '-id', str(window), check=False)
+            line = next((line for line in out.splitlines() if 'Parent window id:' in line), '')
+            if not line or '(the root window)' in line:
+                return found
+            window = int(line.split()[3], 16)
+            found.append(window)
 
     def screenshot(self, path):
         self.run('import', '-window', 'root', path)

@@ -5,7 +5,7 @@ import signal
 import subprocess
 
 from layout import TWIPS_PER_PIXEL, main_form
-from support import WAIT, wait_for
+from processes import WAIT, wait_for
 
 ITEM_IFACE = 'org.kde.StatusNotifierItem'
 PROPERTIES = 'org.freedesktop.DBus.Properties'

@@ -5,7 +5,7 @@ import time
 import unittest
 
 from desktop import DesktopTest
-from support import wait_for
+from processes import wait_for
 
 NO_ACTION = 'No action started'
 # Steps down the lists from the choices made at start ("Shutdown", "Hours").

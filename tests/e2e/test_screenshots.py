@@ -8,7 +8,7 @@ import unittest
 
 from desktop import DesktopTest
 from layout import TWIPS_PER_PIXEL, about_form, main_form, pixels
-from support import wait_for
+from processes import wait_for
 
 SHOTS = os.environ.get('SLUMBRIX_SHOTS_DIR') or '/tmp/slumbrix-shots-linux'
 GREY = 'E0E0E0'

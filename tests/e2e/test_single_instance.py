@@ -4,7 +4,7 @@ import unittest
 
 from desktop import DesktopTest
 from layout import main_form
-from support import wait_for
+from processes import wait_for
 
 
 class SingleInstance(DesktopTest):

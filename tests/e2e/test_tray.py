@@ -4,7 +4,7 @@ keeps its taskbar button: test_hostile.)'''
 import unittest
 
 from desktop import DesktopTest
-from support import wait_for
+from processes import wait_for
 
 NO_ACTION = 'No action started'
 

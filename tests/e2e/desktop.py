@@ -1,51 +1,16 @@
-'''A desktop of the test's own, on which the real Linux program runs.
-
-A Desktop is one display (Xvfb), one system bus and one session bus (dbus-daemon with
-configurations of their own), and the mock services on them (python-dbusmock): logind on the
-system bus, the tray host (a StatusNotifierWatcher) and the screen saver on the session bus.
-Each test starts its own and stops it again; nothing here reaches the machine's own display
-or buses. Runs with Debian's python3, which has the dbus module.
-'''
+'''The shared private desktop (tests/support/private_desktop.py) with the real Linux program
+on it: each test starts its own and stops it again.'''
 import os
-import shutil
 import subprocess
-import tempfile
+import sys
 import unittest
 
-import dbus
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
 
-from program import Program, TrayItem
-from support import spawn, stop_process, wait_for
-
-HERE = os.path.dirname(os.path.abspath(__file__))
-WATCHER_TEMPLATE = os.path.join(HERE, 'mocks', 'status_notifier_watcher.py')
-SCREENSAVER_TEMPLATE = os.path.join(HERE, '..', 'qt', 'mocks', 'screensaver.py')
-PYTHON = '/usr/bin/python3'
-
-WATCHER = 'org.kde.StatusNotifierWatcher'
-LOGIND = 'org.freedesktop.login1'
-LOGIND_MANAGER = 'org.freedesktop.login1.Manager'
-MOCK_IFACE = 'org.freedesktop.DBus.Mock'
-PROPERTIES = 'org.freedesktop.DBus.Properties'
-
-# A refusal as logind's polkit check gives it.
-REFUSE = ("raise dbus.exceptions.DBusException('Access denied', "
-          "name='org.freedesktop.DBus.Error.AccessDenied')")
-
-BUS_CONFIG = '''<!DOCTYPE busconfig PUBLIC
- "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir={dir}</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-'''
+import private_desktop as shared  # noqa: E402
+from private_desktop import REFUSE  # noqa: E402,F401  (for the tests)
+from processes import wait_for  # noqa: E402
+from program import Program, TrayItem  # noqa: E402
 
 
 def program_path():
@@ -55,216 +20,20 @@ def program_path():
     return path
 
 
-class Desktop:
-    '''A display and two buses with their mock services; start() brings them up in order.
-
-    tray, session_bus, system_bus and logind say what the desktop offers; a bus that is
-    missing is an address where nothing listens.'''
-
-    def __init__(self, tray=True, session_bus=True, system_bus=True, logind=True):
-        self.tray = tray
-        self.session_bus = session_bus
-        self.system_bus = system_bus
-        self.logind = logind and system_bus
-        self.dir = tempfile.mkdtemp(prefix='slumbrix-e2e-')
-        self.runtime_dir = os.path.join(self.dir, 'runtime')
-        os.mkdir(self.runtime_dir, 0o700)
-        os.mkdir(os.path.join(self.dir, 'home'), 0o700)
-        self.processes = []
-        self.display = None
-        self.system_address = 'unix:path=' + os.path.join(self.dir, 'no-system-bus')
-        self.session_address = 'unix:path=' + os.path.join(self.dir, 'no-session-bus')
-        self._system = None
-        self._session = None
-        self._buses = {}
-
-    # ---- Setting up and tearing down --------------------------------------------------------
-
-    def start(self):
-        self._start_display()
-        if self.system_bus:
-            self.system_address = self._start_bus('system')
-            self._system = dbus.bus.BusConnection(self.system_address)
-        if self.session_bus:
-            self.session_address = self._start_bus('session')
-            self._session = dbus.bus.BusConnection(self.session_address)
-        if self.logind:
-            self._start_mock(['--system', '-t', 'logind', '-l', self.log('logind')],
-                             self._system, LOGIND)
-        if self.session_bus:
-            self._start_mock(['--session', '-t', SCREENSAVER_TEMPLATE, '-l',
-                              self.log('screensaver')],
-                             self._session, 'org.freedesktop.ScreenSaver')
-        if self.session_bus and self.tray:
-            # Before the program: Qt looks for a tray host once, when it starts.
-            self._start_mock(['--session', '-t', WATCHER_TEMPLATE, '-l', self.log('watcher')],
-                             self._session, WATCHER)
-        return self
-
-    def stop(self):
-        for process in reversed(self.processes):
-            stop_process(process)
-        self.processes = []
-        for connection in (self._system, self._session):
-            if connection is not None:
-                connection.close()
-        self._system = self._session = None
-        shutil.rmtree(self.dir, ignore_errors=True)
-
-    def stop_session_bus(self):
-        '''The session bus goes away, and the services on it with it.'''
-        self._session.close()
-        self._session = None
-        stop_process(self._buses['session'])
-
-    def log(self, name):
-        return os.path.join(self.dir, name + '.log')
-
-    def runtime_files(self):
-        return os.listdir(self.runtime_dir)
-
-    def environment(self):
-        '''What the program and the tools are started with: this desktop, nothing else.'''
-        return {
-            'PATH': os.environ.get('PATH', '/usr/bin:/bin'),
-            'HOME': os.path.join(self.dir, 'home'),
-            'TMPDIR': self.dir,
-            'DISPLAY': self.display,
-            'DBUS_SYSTEM_BUS_ADDRESS': self.system_address,
-            'DBUS_SESSION_BUS_ADDRESS': self.session_address,
-            'XDG_RUNTIME_DIR': self.runtime_dir,
-            'XDG_CONFIG_HOME': os.path.join(self.dir, 'home', '.config'),
-            'XDG_CACHE_HOME': os.path.join(self.dir, 'home', '.cache'),
-            'XDG_DATA_HOME': os.path.join(self.dir, 'home', '.local', 'share'),
-            'LC_ALL': 'C.UTF-8',
-            'TZ': 'UTC',
-            'QT_QPA_PLATFORM': 'xcb',
-            'QT_ACCESSIBILITY': '0',
-            'NO_AT_BRIDGE': '1',
-        }
-
-    def _spawn(self, args, log=None, **kwargs):
-        '''Starts a process of this desktop; its error output goes to the named log.'''
-        if log is None:
-            process = spawn(args, stderr=subprocess.DEVNULL, **kwargs)
-        else:
-            with open(self.log(log), 'wb') as errors:
-                process = spawn(args, stderr=errors, **kwargs)
-        self.processes.append(process)
-        return process
-
-    def _start_display(self):
-        ready_read, ready_write = os.pipe()
-        try:
-            self._spawn(['Xvfb', '-displayfd', str(ready_write), '-screen', '0', '1024x768x24',
-                         '-dpi', '96', '-nolisten', 'tcp', '-noreset'],
-                        pass_fds=(ready_write,), stdout=subprocess.DEVNULL, log='xvfb')
-            os.close(ready_write)
-            ready_write = None
-            number = b''
-            while not number.endswith(b'\n'):
-                chunk = os.read(ready_read, 16)
-                if not chunk:
-                    raise AssertionError('Xvfb did not start: ' + self.read_log('xvfb'))
-                number += chunk
-            self.display = ':' + number.decode().strip()
-        finally:
-            os.close(ready_read)
-            if ready_write is not None:
-                os.close(ready_write)
-
-    def _start_bus(self, name):
-        socket_dir = os.path.join(self.dir, name + '-bus')
-        os.mkdir(socket_dir, 0o700)
-        config = os.path.join(self.dir, name + '-bus.conf')
-        with open(config, 'w') as out:
-            out.write(BUS_CONFIG.format(dir=socket_dir))
-        bus = self._spawn(['dbus-daemon', '--config-file=' + config, '--print-address=1',
-                           '--nofork'], stdout=subprocess.PIPE)
-        self._buses[name] = bus
-        address = bus.stdout.readline().decode().strip()
-        bus.stdout.close()
-        if not address:
-            raise AssertionError(f'the {name} bus did not start')
-        return address
-
-    def _start_mock(self, args, connection, name):
-        env = dict(self.environment())
-        process = self._spawn([PYTHON, '-m', 'dbusmock'] + args, env=env,
-                              stdout=subprocess.DEVNULL)
-        wait_for(name + ' on its bus',
-                 lambda: connection.name_has_owner(name) or process.poll() is not None)
-        if process.poll() is not None:
-            raise AssertionError(f'the mock of {name} ended at start')
-        return process
-
-    # ---- The services --------------------------------------------------------------------
-
-    def calls(self, name):
-        '''The calls a mock received, one "Method args" line each (Reboot False).'''
-        try:
-            with open(self.log(name), encoding='utf-8') as log:
-                lines = log.read().splitlines()
-        except FileNotFoundError:
-            return []
-        return [line.split(' ', 1)[1] for line in lines if ' ' in line]
-
-    def call_times(self, name, call):
-        '''The moments (seconds since the epoch) at which a mock received this call.'''
-        with open(self.log(name), encoding='utf-8') as log:
-            return [float(line.split(' ', 1)[0]) for line in log.read().splitlines()
-                    if line.split(' ', 1)[1:] == [call]]
-
-    def read_log(self, name):
-        try:
-            with open(self.log(name), encoding='utf-8', errors='replace') as log:
-                return log.read()
-        except FileNotFoundError:
-            return ''
-
-    def set_logind_method(self, method, in_signature, code):
-        '''Replaces a method of logind's manager with Python code (dbusmock's AddMethod).'''
-        mock = self._system.get_object(LOGIND, '/org/freedesktop/login1')
-        mock.AddMethod(LOGIND_MANAGER, method, in_signature, '', code, dbus_interface=MOCK_IFACE)
-
-    def hang_tray_host(self):
-        '''The tray host stops answering: it is busy for an hour with a call of its own.'''
-        watcher = self._session.get_object(WATCHER, '/StatusNotifierWatcher')
-        watcher.AddMethod(WATCHER, 'Hang', '', '', 'time.sleep(3600)', dbus_interface=MOCK_IFACE)
-        watcher.Hang(dbus_interface=WATCHER, ignore_reply=True)
-
-    def tray_items(self):
-        '''The items registered with the tray host whose owners are still on the bus.'''
-        watcher = self._session.get_object(WATCHER, '/StatusNotifierWatcher')
-        return [str(item) for item in
-                watcher.Get(WATCHER, 'RegisteredStatusNotifierItems', dbus_interface=PROPERTIES)]
+class Desktop(shared.Desktop):
+    def start_program(self, **extra_env):
+        '''Starts the program on this desktop; an extra variable set to None is left out.'''
+        env = dict(self.environment(), **extra_env)
+        env = {name: value for name, value in env.items() if value is not None}
+        process = self.spawn([program_path()], env=env, stdout=subprocess.DEVNULL,
+                             log=f'program-{len(self.processes)}')
+        return Program(process, self.run)
 
     def tray_item(self):
         '''The one tray item, once it is registered.'''
         items = wait_for('a tray item', self.tray_items)
         assert len(items) == 1, f'more than one tray item: {items}'
         return TrayItem(self._session, items[0])
-
-    # ---- The display ---------------------------------------------------------------------
-
-    def run(self, *args, check=True, timeout=10.0):
-        '''An X tool (xdotool, xprop, import, xclip) on this display; its output.'''
-        result = subprocess.run(list(args), env=self.environment(), capture_output=True,
-                                timeout=timeout, text=True)
-        if check and result.returncode != 0:
-            raise AssertionError(f'{args[0]} failed: {result.stderr.strip()}')
-        return result.stdout
-
-    def start_program(self, **extra_env):
-        '''Starts the program on this desktop; an extra variable set to None is left out.'''
-        env = dict(self.environment(), **extra_env)
-        env = {name: value for name, value in env.items() if value is not None}
-        process = self._spawn([program_path()], env=env, stdout=subprocess.DEVNULL,
-                              log=f'program-{len(self.processes)}')
-        return Program(process, self.run)
-
-    def screenshot(self, path):
-        self.run('import', '-window', 'root', path)
 
 
 class DesktopTest(unittest.TestCase):

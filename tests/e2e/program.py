@@ -4,35 +4,12 @@ import os
 import signal
 import subprocess
 
-from support import WAIT, wait_for
+from layout import TWIPS_PER_PIXEL, main_form
+from processes import WAIT, wait_for
 
 ITEM_IFACE = 'org.kde.StatusNotifierItem'
 PROPERTIES = 'org.freedesktop.DBus.Properties'
 
-# Positions on the main window's client area, in twips, from its layout: each control's place
-# in its container plus the container's own (the options frame at 120,120, the trigger
-# picture box inside it at 120,840).
-CONTROLS = {
-    'cmbAction': (840, 540, 3420, 315),
-    'txtPeriod': (1680, 960, 495, 315),
-    'cmbUnit': (2640, 960, 1635, 315),
-    'Option1': (270, 1920, 3135, 195),
-    'txtAuslastung': (3360, 1880, 495, 315),
-    'vsAuslastung': (3840, 1880, 165, 315),
-    'lbl1': (3240, 2340, 1695, 195),
-    'picUsage': (240, 3360, 990, 975),
-    'picGraph': (1320, 3360, 3615, 975),
-    'lbltime': (1680, 4860, 1665, 315),
-    'lblStatus': (480, 5480, 4290, 315),
-    'cmdTimer': (840, 5880, 1575, 375),
-    'Command1': (2520, 5880, 1575, 375),
-}
-CLIENT_SIZE = (5190, 6315)
-ABOUT_CONTROLS = {
-    'Command1': (600, 3240, 1455, 375),
-}
-ABOUT_CLIENT_SIZE = (5040, 3810)
-TWIPS_PER_PIXEL = 15  # the display runs at 96 dpi
 
 
 class TrayItem:
@@ -103,10 +80,11 @@ class Program:
         values = dict(line.split('=', 1) for line in out.split())
         return tuple(int(values[key]) for key in ('X', 'Y', 'WIDTH', 'HEIGHT'))
 
-    def client_origin(self, window, client=CLIENT_SIZE):
-        '''The top-left pixel of a window's client area, which lies below the menu bar.'''
+    def client_origin(self, window, form=None):
+        '''The top-left pixel of a window's client area, which lies below the menu bar; the
+        main window's unless another form's layout is given.'''
         x, y, _, height = self.geometry(window)
-        return x, y + height - round(client[1] / TWIPS_PER_PIXEL)
+        return x, y + height - (form or main_form()).client_pixels[1]
 
     def mapped(self, window):
         return 'IsViewable' in self.run('xwininfo', '-id', window, check=False)
@@ -116,10 +94,11 @@ class Program:
 
     # ---- Driving it ------------------------------------------------------------------------
 
-    def point(self, window, control, where='centre', controls=CONTROLS, client=CLIENT_SIZE):
+    def point(self, window, control, where='centre', form=None):
         '''A control's screen pixel: its centre, its left end, or its upper arrow.'''
-        left, top, width, height = controls[control]
-        cx, cy = self.client_origin(window, client)
+        form = form or main_form()
+        left, top, width, height = form[control]
+        cx, cy = self.client_origin(window, form)
         px = cx + (left + width / 2) / TWIPS_PER_PIXEL
         py = cy + (top + height / 2) / TWIPS_PER_PIXEL
         if where == 'left':

@@ -1,11 +1,11 @@
 '''The program's own road: the tray tooltip, an armed action that fires once at its moment and
-ends the program, the CPU watch, and the ways back from the tray.'''
+ends the program, the CPU watch, and the exit from the tray menu.'''
 import calendar
 import time
 import unittest
 
 from desktop import DesktopTest
-from support import wait_for
+from processes import wait_for
 
 NO_ACTION = 'No action started'
 # Steps down the lists from the choices made at start ("Shutdown", "Hours").
@@ -95,15 +95,6 @@ class Firing(DesktopTest):
                 expected = {'logind': [], 'screensaver': [], service: [call]}
                 self.assertEqual({name: desk.calls(name) for name in expected}, expected)
                 desk.stop()
-
-    def test_tray_hides_and_activate_restores(self):
-        self.assertIn('_NET_WM_STATE_SKIP_TASKBAR', self.program.net_wm_state(self.window))
-        self.program.click(self.window, 'Command1')  # "Tray"
-        wait_for('the window to hide', lambda: not self.program.mapped(self.window))
-        self.assertEqual(self.item.tooltip(), NO_ACTION)
-        self.item.activate()
-        wait_for('the window to come back', lambda: self.program.mapped(self.window))
-        self.assertTrue(self.program.running())
 
 
 if __name__ == '__main__':

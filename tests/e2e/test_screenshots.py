@@ -7,12 +7,10 @@ import time
 import unittest
 
 from desktop import DesktopTest
-from program import ABOUT_CLIENT_SIZE, ABOUT_CONTROLS, CONTROLS, TWIPS_PER_PIXEL
-from support import wait_for
+from layout import TWIPS_PER_PIXEL, about_form, main_form, pixels
+from processes import wait_for
 
 SHOTS = os.environ.get('SLUMBRIX_SHOTS_DIR') or '/tmp/slumbrix-shots-linux'
-CLIENT_PIXELS = (346, 421)  # 5190 x 6315 twips
-ABOUT_PIXELS = (336, 254)  # 5040 x 3810 twips
 GREY = 'E0E0E0'
 WHITE = 'FFFFFF'
 
@@ -23,13 +21,18 @@ PROBES = [
     ('lbltime', 3, 3, WHITE),
     ('lblStatus', 3, 3, WHITE),
 ]
-# A caption and the column, in twips, where something else begins: the threshold field after
-# the CPU option's caption, the frame's right border (two pixels wide) after the flash
-# option's unit label.
-CLEARANCES = [
-    ('Option1', CONTROLS['txtAuslastung'][0] - TWIPS_PER_PIXEL),
-    ('lbl1', 120 + 4935 - 3 * TWIPS_PER_PIXEL),
-]
+
+
+def clearances():
+    '''A caption and the column, in twips, where something else begins: the threshold field
+    after the CPU option's caption, the frame's right border (two pixels wide) after the flash
+    option's unit label.'''
+    form = main_form()
+    frame_left, _, frame_width, _ = form['frame']
+    return [
+        ('Option1', form['txtAuslastung'][0] - TWIPS_PER_PIXEL),
+        ('lbl(1)', frame_left + frame_width - 3 * TWIPS_PER_PIXEL),
+    ]
 
 
 class Screenshots(DesktopTest):
@@ -62,29 +65,30 @@ class Screenshots(DesktopTest):
     def assert_captions_clear(self, screen, cx, cy):
         # The two longest captions of the options frame end before what follows them: the
         # column just before it shows the window's background over the caption's height.
-        for caption, x_twips in CLEARANCES:
-            _, top, _, height = CONTROLS[caption]
-            x = cx + round(x_twips / TWIPS_PER_PIXEL)
-            y = cy + round(top / TWIPS_PER_PIXEL)
-            rows = round(height / TWIPS_PER_PIXEL)
+        for caption, x_twips in clearances():
+            _, top, _, height = main_form()[caption]
+            x = cx + pixels(x_twips)
+            y = cy + pixels(top)
+            rows = pixels(height)
             background = self.pixel(screen, x, y - 2)
             self.assertEqual(self.pixels(screen, x, y, rows), [background] * rows, caption)
 
     def assert_main_window(self, screen):
         x, y, width, height = self.program.geometry(self.window)
-        self.assertEqual(width, CLIENT_PIXELS[0])
-        self.assertGreater(height, CLIENT_PIXELS[1], 'a menu bar above the client area')
+        client_width, client_height = main_form().client_pixels
+        self.assertEqual(width, client_width)
+        self.assertGreater(height, client_height, 'a menu bar above the client area')
         cx, cy = self.program.client_origin(self.window)
         for control, dx, dy, colour in PROBES:
-            left, top = CONTROLS[control][:2]
-            px = cx + round(left / TWIPS_PER_PIXEL) + dx
-            py = cy + round(top / TWIPS_PER_PIXEL) + dy
+            left, top = main_form()[control][:2]
+            px = cx + pixels(left) + dx
+            py = cy + pixels(top) + dy
             self.assertEqual(self.pixel(screen, px, py), colour, control)
         self.assert_captions_clear(screen, cx, cy)
 
     def open_about(self):
         x, y, _, height = self.program.geometry(self.window)
-        menu_bar = height - CLIENT_PIXELS[1]
+        menu_bar = height - main_form().client_pixels[1]
         self.desk.run('xdotool', 'mousemove', '--sync', str(x + 15), str(y + menu_bar // 2),
                       'click', '1')
         self.program.popup()
@@ -97,12 +101,11 @@ class Screenshots(DesktopTest):
         self.assert_main_window(self.shoot('main', self.window))
 
         about = self.open_about()
-        self.assertEqual(self.program.geometry(about)[2:], ABOUT_PIXELS)
+        self.assertEqual(self.program.geometry(about)[2:], about_form().client_pixels)
         self.assertIn('_NET_WM_STATE_MODAL', self.program.net_wm_state(about))
         time.sleep(0.3)
         self.shoot('about', about)
-        self.program.click(about, 'Command1', controls=ABOUT_CONTROLS,
-                           client=ABOUT_CLIENT_SIZE)
+        self.program.click(about, 'Command1', form=about_form())
         wait_for('the About window to close', lambda: not self.program.windows('About Slumbrix'))
 
         self.program.arm_period(self.window, 1, '1', 0)  # "Reboot" in 1 hour

@@ -3,9 +3,8 @@ killed instance leaves nothing behind that stops the next one.'''
 import unittest
 
 from desktop import DesktopTest
-from support import wait_for
-
-MAIN_WINDOW_SIZE = (346, 439)  # the client area of 5190 x 6315 twips below the menu bar
+from layout import main_form
+from processes import wait_for
 
 
 class SingleInstance(DesktopTest):
@@ -15,7 +14,7 @@ class SingleInstance(DesktopTest):
     def assert_message_box(self, program):
         '''The second start's only window: the message, modal, in no form's place.'''
         box = program.window()
-        self.assertNotEqual(program.geometry(box)[2:], MAIN_WINDOW_SIZE)
+        self.assertFalse(main_form().is_window_size(program.geometry(box)[2:]))
         properties = program.run('xprop', '-id', box)
         self.assertIn('_NET_WM_WINDOW_TYPE_DIALOG', properties)
         self.assertIn('_NET_WM_STATE_MODAL', properties)
@@ -51,7 +50,8 @@ class SingleInstance(DesktopTest):
                 desk = self.desktop()
                 programs = [desk.start_program(**env) for _ in range(20)]
                 windows = {p: p.window() for p in programs}
-                mains = [p for p in programs if p.geometry(windows[p])[2:] == MAIN_WINDOW_SIZE]
+                mains = [p for p in programs
+                         if main_form().is_window_size(p.geometry(windows[p])[2:])]
                 self.assertEqual(len(mains), 1)
                 wait_for('one tray item', desk.tray_items)
                 others = [p for p in programs if p not in mains]
@@ -72,7 +72,7 @@ class SingleInstance(DesktopTest):
 
         following = self.desk.start_program()
         window = following.window()
-        self.assertEqual(following.geometry(window)[2:], MAIN_WINDOW_SIZE)
+        self.assertTrue(main_form().is_window_size(following.geometry(window)[2:]))
         self.desk.tray_item()
 
 

@@ -52,15 +52,6 @@ void checkInvariant(frmMain& form) {
   check(form.vsAuslastung.Value() >= 1 && form.vsAuslastung.Value() <= 100);
 }
 
-int actionsPerformed(const test::FakePlatform& platform) {
-  int n = 0;
-  for (const auto& call : platform.calls)
-    if (call.name == "ExitWindowsEx" || call.name == "SetSuspendState" ||
-        call.name == "LockWorkStation" || call.name == "SendMessageA")
-      ++n;
-  return n;
-}
-
 TextBox& field(frmMain& form, std::uint8_t which) {
   TextBox* fields[] = {&form.txtPeriod, &form.txtHour, &form.txtMin, &form.txtBlink,
                        &form.txtAuslastung};
@@ -128,14 +119,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   form.tmrRefresh.setEnabled(false);
   form.lblCpuUsage.setCaption(std::to_string(in.byte()));  // a figure for the CPU watch
   while (!in.empty() && !ws.ended()) {
-    const int before = actionsPerformed(platform);
+    const int before = platform.actionsPerformed();
     act(form, ws, in);
     if (ws.ended()) break;
     checkInvariant(form);
-    check(actionsPerformed(platform) == before);  // only a firing performs, and it ends
+    check(platform.actionsPerformed() == before);  // only a firing performs, and it ends
   }
   if (ws.ended()) {
-    check(actionsPerformed(platform) <= 1);
+    check(platform.actionsPerformed() <= 1);
     const auto now = datetime::toSeconds(datetime::fromLocalTime(ws.clock.now()));
     if (!form.timercpushut.Enabled()) check(now >= datetime::toSeconds(form.mdatTarget));
   }

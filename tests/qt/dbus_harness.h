@@ -1,24 +1,18 @@
 #pragma once
 
-#include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
-
-#include <memory>
 
 namespace slumbrix::test {
 
-// A private system bus and session bus (dbus-daemon with a configuration of our own), with
-// python-dbusmock's logind on the first and a screen-saver mock on the second, each logging
-// the calls it receives. start() points DBUS_SYSTEM_BUS_ADDRESS and DBUS_SESSION_BUS_ADDRESS
-// at the private buses; it must run before the process's first D-Bus use.
+// The private buses and mock services the tests run on: the shared private desktop
+// (tests/support/with_desktop.py) starts them around the test process, with python-dbusmock's
+// logind on the system bus and a screen-saver mock on the session bus, and names them in
+// DBUS_SYSTEM_BUS_ADDRESS, DBUS_SESSION_BUS_ADDRESS and SLUMBRIX_MOCK_LOGS (the folder of the
+// mocks' call logs). This class reads and steers them.
 class MockBuses {
  public:
-  MockBuses();
-  ~MockBuses();
-
-  // False with a reason when something could not be started.
+  // False with a reason when the process does not run on such a desktop.
   bool start(QString* error);
 
   // The calls received, one "Method args" line each, arguments as dbusmock writes them
@@ -33,15 +27,7 @@ class MockBuses {
   void stopLogind();
 
  private:
-  bool startBus(const QString& name, QProcess& process, QString* address, QString* error);
-  bool startMock(QProcess& process, const QStringList& args, const QString& busName, bool system,
-                 QString* error);
-
-  QTemporaryDir dir_;
-  QProcess systemBus_;
-  QProcess sessionBus_;
-  QProcess logind_;
-  QProcess screenSaver_;
+  QString logs_;
   int logindSeen_ = 0;
   int screenSaverSeen_ = 0;
 };

@@ -1,5 +1,5 @@
 // The system actions of the Linux platform against mock logind and screen-saver services on
-// private buses.
+// private buses; ctest runs it on the shared private desktop (tests/support/with_desktop.py).
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -15,7 +15,7 @@ namespace {
 test::MockBuses* gBuses = nullptr;
 
 // The buses and mocks live for the whole test process: the process's D-Bus connections are
-// made once, to the addresses set up here.
+// made once, to the desktop's addresses.
 class MockBusEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {

@@ -1,6 +1,7 @@
 #include "fake_platform.h"
 
 #include <cstring>
+#include <sstream>
 
 namespace slumbrix::test {
 namespace {
@@ -39,6 +40,30 @@ std::vector<std::string> FakePlatform::names() const {
   out.reserve(calls.size());
   for (const auto& c : calls) out.push_back(c.name);
   return out;
+}
+
+std::string describe(const PlatformCall& call) {
+  std::ostringstream line;
+  line << call.name << std::hex;
+  for (auto arg : call.args) line << " " << arg;
+  for (const auto& s : call.strings) line << " \"" << s << "\"";
+  return line.str();
+}
+
+std::vector<std::string> FakePlatform::trace() const {
+  std::vector<std::string> out;
+  out.reserve(calls.size());
+  for (const auto& c : calls) out.push_back(describe(c));
+  return out;
+}
+
+int FakePlatform::actionsPerformed() const {
+  int n = 0;
+  for (const auto& c : calls)
+    if (c.name == "ExitWindowsEx" || c.name == "SetSuspendState" || c.name == "LockWorkStation" ||
+        c.name == "SendMessageA")
+      ++n;
+  return n;
 }
 
 std::vector<PlatformCall> FakePlatform::named(const std::string& name) const {

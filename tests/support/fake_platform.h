@@ -20,6 +20,9 @@ struct PlatformCall {
   std::vector<std::vector<std::uint8_t>> records;
 };
 
+// A call as one line, "Name args \"strings\"", numbers in hex: ExitWindowsEx 6 0.
+std::string describe(const PlatformCall& call);
+
 // The Windows a fake answers for: its GetVersion word and its OSVERSIONINFO fields.
 struct FakeWindowsVersion {
   std::uint32_t versionWord;
@@ -78,6 +81,10 @@ class FakePlatform : public Platform {
 
   // Helpers for assertions.
   std::vector<std::string> names() const;
+  // Every call so far as describe() writes it.
+  std::vector<std::string> trace() const;
+  // How many system actions were asked for: exit requests, standby, lock, screen saver.
+  int actionsPerformed() const;
   std::vector<PlatformCall> named(const std::string& name) const;
   void clear() { calls.clear(); }
 

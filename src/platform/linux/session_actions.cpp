@@ -2,8 +2,11 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDeadlineTimer>
 #include <QString>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace slumbrix {
 namespace {
@@ -15,11 +18,12 @@ const QString kNoSessionForPid = QStringLiteral("org.freedesktop.login1.NoSessio
 
 // One synchronous call; the reply, or an error message when the bus or the service failed.
 QDBusMessage call(const QDBusConnection& bus, const QString& service, const QString& path,
-                  const QString& interface, const QString& method, const QVariantList& args) {
+                  const QString& interface, const QString& method, const QVariantList& args,
+                  int timeoutMs = kDbusTimeoutMs) {
   QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
   message.setArguments(args);
   if (!bus.isConnected()) return message.createErrorReply(QDBusError::Disconnected, {});
-  return bus.call(message, QDBus::Block, kDbusTimeoutMs);
+  return bus.call(message, QDBus::Block, timeoutMs);
 }
 
 bool accepted(const QDBusMessage& reply) {
@@ -61,14 +65,26 @@ bool logindLockSession() {
 }
 
 bool screenSaverActivate() {
-  const QString name = QStringLiteral("org.freedesktop.ScreenSaver");
-  const QDBusMessage reply =
-      call(QDBusConnection::sessionBus(), name, QStringLiteral("/org/freedesktop/ScreenSaver"),
-           name, QStringLiteral("SetActive"), {true});
-  // SetActive answers whether the screen saver is now active; a reply without an answer
-  // counts as done.
-  if (!accepted(reply)) return false;
-  return reply.arguments().isEmpty() || reply.arguments().constFirst().toBool();
+  // The desktops' own names for their screen saver, the most common first. GNOME's
+  // org.freedesktop.ScreenSaver only takes idle inhibitions: its SetActive is an error reply,
+  // and the search goes on to org.gnome.ScreenSaver.
+  static const char* const kNames[] = {"org.freedesktop.ScreenSaver", "org.gnome.ScreenSaver",
+                                       "org.mate.ScreenSaver", "org.cinnamon.ScreenSaver",
+                                       "org.xfce.ScreenSaver"};
+  const QDBusConnection bus = QDBusConnection::sessionBus();
+  QDeadlineTimer budget(kScreenSaverBudgetMs);
+  for (const char* name : kNames) {
+    const QString service = QString::fromLatin1(name);
+    const QString path = QLatin1Char('/') + QString(service).replace(QLatin1Char('.'), '/');
+    const int timeout =
+        static_cast<int>(std::min<qint64>(kScreenSaverCallTimeoutMs, budget.remainingTime()));
+    if (timeout <= 0) return false;
+    // Any method return counts: GNOME's and MATE's SetActive return nothing, the freedesktop
+    // one whether the screen saver is now active.
+    if (accepted(call(bus, service, path, service, QStringLiteral("SetActive"), {true}, timeout)))
+      return true;
+  }
+  return false;
 }
 
 }  // namespace slumbrix

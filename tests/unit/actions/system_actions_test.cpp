@@ -15,19 +15,6 @@ namespace {
 using test::FakePlatform;
 using test::FakeWindowsVersion;
 
-// Each call as "Name arg arg ...", numbers in hex, strings quoted.
-std::vector<std::string> trace(const FakePlatform& p) {
-  std::vector<std::string> out;
-  for (const auto& call : p.calls) {
-    std::ostringstream line;
-    line << call.name << std::hex;
-    for (auto arg : call.args) line << " " << arg;
-    for (const auto& s : call.strings) line << " \"" << s << "\"";
-    out.push_back(line.str());
-  }
-  return out;
-}
-
 std::string hex(std::int64_t value) {
   std::ostringstream out;
   out << std::hex << value;
@@ -85,10 +72,10 @@ TEST_F(SystemActions, RebootAndLogOffOnTheNtFamilyWrapTheRequestInThePrivilege) 
     ASSERT_EQ(adjust.size(), 2u) << row.action;
     // Each privilege change opens a fresh token and closes that one again.
     EXPECT_NE(adjust[0].args[0], adjust[1].args[0]);
-    EXPECT_EQ(trace(p), concat({{"GetVersionExA"},
-                                privilegeSteps(adjust[0].args[0]),
-                                {row.exitCall},
-                                privilegeSteps(adjust[1].args[0])}))
+    EXPECT_EQ(p.trace(), concat({{"GetVersionExA"},
+                                 privilegeSteps(adjust[0].args[0]),
+                                 {row.exitCall},
+                                 privilegeSteps(adjust[1].args[0])}))
         << row.action << " " << row.force;
     EXPECT_EQ(adjust[0].records[0].at(12), 2) << "enabled before the request";
     EXPECT_EQ(adjust[1].records[0].at(12), 0) << "disabled after it";
@@ -99,9 +86,9 @@ TEST_F(SystemActions, RebootAndLogOffOn95FamilyMakeNoTokenCalls) {
   for (const FakeWindowsVersion& version :
        {test::windows::k95, test::windows::k98, test::windows::kMe}) {
     fire("Reboot", kVbTrue, version);
-    EXPECT_EQ(trace(p), (std::vector<std::string>{"GetVersionExA", "ExitWindowsEx 6 0"}));
+    EXPECT_EQ(p.trace(), (std::vector<std::string>{"GetVersionExA", "ExitWindowsEx 6 0"}));
     fire("Log OFF", kVbFalse, version);
-    EXPECT_EQ(trace(p), (std::vector<std::string>{"GetVersionExA", "ExitWindowsEx 0 0"}));
+    EXPECT_EQ(p.trace(), (std::vector<std::string>{"GetVersionExA", "ExitWindowsEx 0 0"}));
   }
 }
 
@@ -110,10 +97,10 @@ TEST_F(SystemActions, ShutdownAlwaysForcesAndPowersOff) {
     fire("Shutdown", force, test::windows::kXp);
     const auto adjust = p.named("AdjustTokenPrivileges");
     ASSERT_EQ(adjust.size(), 1u);
-    EXPECT_EQ(trace(p), concat({privilegeSteps(adjust[0].args[0]), {"ExitWindowsEx d ffffffff"}}));
+    EXPECT_EQ(p.trace(), concat({privilegeSteps(adjust[0].args[0]), {"ExitWindowsEx d ffffffff"}}));
 
     fire("Shutdown", force, test::windows::k98);
-    EXPECT_EQ(trace(p), (std::vector<std::string>{"ExitWindowsEx d ffffffff"}));
+    EXPECT_EQ(p.trace(), (std::vector<std::string>{"ExitWindowsEx d ffffffff"}));
   }
 }
 
@@ -145,7 +132,7 @@ TEST_F(SystemActions, StandbyOnlyWhereTheSystemCanSuspend) {
     fire("Standby", kVbTrue, row.version);
     const std::vector<std::string> forced = {"GetVersionExA", "SetSuspendState 0 ffffffff 0"};
     const std::vector<std::string> none = {"GetVersionExA"};
-    EXPECT_EQ(trace(p), row.attempted ? forced : none)
+    EXPECT_EQ(p.trace(), row.attempted ? forced : none)
         << row.version.major << "." << row.version.minor;
     fire("Standby", kVbFalse, row.version);
     if (row.attempted) {
@@ -174,7 +161,8 @@ TEST_F(SystemActions, LockOnlyOn2000AndXp) {
 TEST_F(SystemActions, ScreensaverIsOneSystemCommandToTheMainWindow) {
   ASSERT_NE(form.hWnd(), 0u);
   fire("Start Screensaver", kVbTrue, test::windows::kXp);
-  EXPECT_EQ(trace(p), std::vector<std::string>{"SendMessageA " + hex(form.hWnd()) + " 112 f140 0"});
+  EXPECT_EQ(p.trace(),
+            std::vector<std::string>{"SendMessageA " + hex(form.hWnd()) + " 112 f140 0"});
 }
 
 TEST_F(SystemActions, NamesMatchOnlyExactly) {

@@ -7,17 +7,7 @@
 namespace slumbrix::test {
 namespace {
 
-// A call written as its name and numeric arguments, e.g. "ExitWindowsEx(6,0)".
-std::string describe(const PlatformCall& call) {
-  std::string s = call.name + "(";
-  for (std::size_t i = 0; i < call.args.size(); ++i) {
-    if (i > 0) s += ",";
-    s += std::to_string(call.args[i]);
-  }
-  for (const auto& text : call.strings) s += (s.back() == '(' ? "" : ",") + ("'" + text + "'");
-  return s + ")";
-}
-
+// The calls as describe() writes them, the meter's readings left out unless asked for.
 std::vector<std::string> describeAll(const std::vector<PlatformCall>& calls,
                                      bool withMeter = false) {
   std::vector<std::string> out;
@@ -30,16 +20,14 @@ class ArmedActionRoad : public MainWindowTest {};
 
 TEST_F(ArmedActionRoad, RebootInFiveMinutes) {
   form.start();
-  const std::string kProcess = std::to_string(FakePlatform::kProcess);
-  const std::string kThread = std::to_string(FakePlatform::kThread);
-  EXPECT_EQ(describeAll(platform.calls, true),
-            (std::vector<std::string>{
-                "GetVersion()", "PrevInstance()", "GetVersionExA()", "GetVersionExA()",
-                "GetCurrentThread()", "SetThreadPriority(" + kThread + ",2)", "GetCurrentProcess()",
-                "SetPriorityClass(" + kProcess + ",128)", "GetVersionExA()",
-                "NtQuerySystemInformation(3,32,0)", "NtQuerySystemInformation(2,312,0)",
-                "NtQuerySystemInformation(0,44,0)", "NtQuerySystemInformation(3,32,0)",
-                "NtQuerySystemInformation(2,312,0)", "Shell_NotifyIconA(0)"}));
+  EXPECT_EQ(
+      platform.trace(),
+      (std::vector<std::string>{
+          "GetVersion", "PrevInstance", "GetVersionExA", "GetVersionExA", "GetCurrentThread",
+          "SetThreadPriority fffffffe 2", "GetCurrentProcess", "SetPriorityClass ffffffff 80",
+          "GetVersionExA", "NtQuerySystemInformation 3 20 0", "NtQuerySystemInformation 2 138 0",
+          "NtQuerySystemInformation 0 2c 0", "NtQuerySystemInformation 3 20 0",
+          "NtQuerySystemInformation 2 138 0", "Shell_NotifyIconA 0"}));
 
   // 1. "Reboot", "Activate in:" 5 "Minutes", Activate Timer.
   ASSERT_TRUE(form.cmbAction.choose(1));
@@ -68,18 +56,17 @@ TEST_F(ArmedActionRoad, RebootInFiveMinutes) {
   ws.advance(500);
   ASSERT_TRUE(ws.ended());
   EXPECT_EQ(form.lblStatus.Caption(), "0 Seconds to the execution");
-  const std::string token = describe(platform.named("OpenProcessToken")[0]);
-  EXPECT_EQ(describeAll(platform.calls),
-            (std::vector<std::string>{
-                "Shell_NotifyIconA(1)", "Shell_NotifyIconA(1)",  // the last two flashes
-                "GetVersionExA()", "GetCurrentProcess()", "OpenProcessToken(" + kProcess + ",40)",
-                "LookupPrivilegeValueA('','SeShutdownPrivilege')",
-                describe(platform.named("AdjustTokenPrivileges")[0]),
-                describe(platform.named("CloseHandle")[0]), "ExitWindowsEx(6,0)",
-                "GetCurrentProcess()", "OpenProcessToken(" + kProcess + ",40)",
-                "LookupPrivilegeValueA('','SeShutdownPrivilege')",
-                describe(platform.named("AdjustTokenPrivileges")[1]),
-                describe(platform.named("CloseHandle")[1]), "Shell_NotifyIconA(2)"}));
+  EXPECT_EQ(
+      describeAll(platform.calls),
+      (std::vector<std::string>{
+          "Shell_NotifyIconA 1", "Shell_NotifyIconA 1",  // the last two flashes
+          "GetVersionExA", "GetCurrentProcess", "OpenProcessToken ffffffff 28",
+          "LookupPrivilegeValueA \"\" \"SeShutdownPrivilege\"",
+          describe(platform.named("AdjustTokenPrivileges")[0]),
+          describe(platform.named("CloseHandle")[0]), "ExitWindowsEx 6 0", "GetCurrentProcess",
+          "OpenProcessToken ffffffff 28", "LookupPrivilegeValueA \"\" \"SeShutdownPrivilege\"",
+          describe(platform.named("AdjustTokenPrivileges")[1]),
+          describe(platform.named("CloseHandle")[1]), "Shell_NotifyIconA 2"}));
   EXPECT_EQ(platform.named("AdjustTokenPrivileges")[0].records[0][12], 2);  // enable
   EXPECT_EQ(platform.named("AdjustTokenPrivileges")[1].records[0][12], 0);  // disable
   // Nothing runs after the end.

@@ -2,26 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cpu/md_misc.h"
 #include "support/fake_platform.h"
 
 namespace slumbrix {
 namespace {
-
-// The registry calls as "Name hex-args \"strings\"".
-std::vector<std::string> registryTrace(const test::FakePlatform& p) {
-  std::vector<std::string> out;
-  for (const auto& call : p.calls) {
-    std::ostringstream line;
-    line << call.name << std::hex;
-    for (auto arg : call.args) line << " " << arg;
-    for (const auto& s : call.strings) line << " \"" << s << "\"";
-    out.push_back(line.str());
-  }
-  return out;
-}
 
 TEST(Cpu95Provider, StartsReadsAndStopsTheStatistic) {
   test::FakePlatform p;
@@ -41,7 +26,7 @@ TEST(Cpu95Provider, StartsReadsAndStopsTheStatistic) {
       "RegQueryValueExA 102 0 4 \"KERNEL\\CPUUsage\"",
       "RegCloseKey 102",
   };
-  EXPECT_EQ(registryTrace(p), expected);
+  EXPECT_EQ(p.trace(), expected);
 }
 
 TEST(Cpu95Provider, ReadsTheWholeValueClampedToAPercent) {

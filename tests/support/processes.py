@@ -1,5 +1,5 @@
-'''What the end-to-end tests share: waiting for what the program or a service does, and the
-processes of a test, which end with it.'''
+'''Waiting for what the program or a service does, and the processes of a test or a
+benchmark, which end with it.'''
 import ctypes
 import signal
 import subprocess

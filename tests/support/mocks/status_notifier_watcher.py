@@ -1,6 +1,6 @@
 '''The desktop's tray host as far as Qt's tray icon needs it: a StatusNotifierWatcher on the
 session bus that keeps the registered items and forgets an item when its owner leaves the
-bus, as a real watcher does.'''
+bus, as a real watcher does. Each registration goes to the mock's log with its time.'''
 import dbus
 
 BUS_NAME = 'org.kde.StatusNotifierWatcher'
@@ -22,6 +22,7 @@ def _publish(mock):
 def RegisterStatusNotifierItem(self, service, sender=None):
     # A path stands for an object of the sender; a bus name for that name's object.
     item = sender + service if service.startswith('/') else service
+    self.log(f'RegisterStatusNotifierItem "{service}"')
     owners[item] = sender
     _publish(self)
     self.EmitSignal(MAIN_IFACE, 'StatusNotifierItemRegistered', 's', [item])

@@ -7,8 +7,8 @@
 
 #include "actions/mod_shutdown.h"
 #include "actions/module2.h"
-#include "actions/shutdown_constants.h"
 #include "actions/shutdown_records.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 
@@ -18,9 +18,9 @@ void frmMain::PerformAction() {
   if (mstrAction == "Shutdown") {
     ShutdownComputer();
   } else if (mstrAction == "Reboot") {
-    (void)modShutdown::ShutdownWindows(p, EWX_REBOOT, mblnForce);
+    (void)modShutdown::ShutdownWindows(p, kEwxReboot, mblnForce);
   } else if (mstrAction == "Log OFF") {
-    (void)modShutdown::ShutdownWindows(p, EWX_LOGOFF, mblnForce);
+    (void)modShutdown::ShutdownWindows(p, kEwxLogOff, mblnForce);
   } else if (mstrAction == "Standby") {
     (void)modShutdown::SuspendComputer(p, 0, mblnForce, kVbFalse);
   } else if (mstrAction == "Start Screensaver") {
@@ -35,20 +35,20 @@ void frmMain::ShutdownComputer() {
   if (glngWhichWindows32 == 1) EnableShutdownPrivilege();
   // Shutdown always forces and powers off; the force option is not consulted. The privilege
   // stays enabled: the program ends right after this.
-  (void)platform().ExitWindowsEx(EWX_SHUTDOWN | EWX_FORCE | EWX_POWEROFF, 0xFFFFFFFFu);
+  (void)platform().ExitWindowsEx(kEwxShutdown | kEwxForce | kEwxPowerOff, 0xFFFFFFFFu);
 }
 
 void frmMain::EnableShutdownPrivilege() {
   Platform& p = platform();
   Handle token = 0;
   const bool opened =
-      p.OpenProcessToken(p.GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token) != 0;
+      p.OpenProcessToken(p.GetCurrentProcess(), kTokenAdjustPrivileges | kTokenQuery, &token) != 0;
 
   std::array<std::uint8_t, 8> luid{};
-  (void)p.LookupPrivilegeValueA("", SE_SHUTDOWN_NAME, luid.data());
+  (void)p.LookupPrivilegeValueA("", kSeShutdownName, luid.data());
   TokenPrivileges record;
   record.PrivilegeCount = 1;
-  record.Attributes = SE_PRIVILEGE_ENABLED;
+  record.Attributes = kSePrivilegeEnabled;
   TokenPrivileges::Bytes wanted = record.toBytes();
   std::copy(luid.begin(), luid.end(), wanted.begin() + TokenPrivileges::kLuidOffset);
 

@@ -1,15 +1,15 @@
 #include "actions/mod_shutdown.h"
 
-#include "actions/shutdown_constants.h"
 #include "actions/shutdown_records.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix::modShutdown {
 
 VbBool ShutdownWindows(Platform& platform, std::int32_t lngFlags, VbBool blnForce) {
   std::uint32_t flags = static_cast<std::uint32_t>(lngFlags);
-  if (isTrue(blnForce)) flags |= EWX_FORCE;
+  if (isTrue(blnForce)) flags |= kEwxForce;
 
-  if (GetWindowsVersion(platform).lngPlatform == kPlatformNt) {
+  if (GetWindowsVersion(platform).lngPlatform == kVerPlatformWin32Nt) {
     SetShutdownPrivilege(platform, kVbTrue);
     const std::int32_t accepted = platform.ExitWindowsEx(flags, 0);
     SetShutdownPrivilege(platform, kVbFalse);
@@ -37,16 +37,16 @@ VbBool LockComputer(Platform& platform) {
 void SetShutdownPrivilege(Platform& platform, VbBool blnEnable) {
   Handle token = 0;
   const bool opened = platform.OpenProcessToken(platform.GetCurrentProcess(),
-                                                TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token) != 0;
+                                                kTokenAdjustPrivileges | kTokenQuery, &token) != 0;
 
   // The LUID goes straight into the entry of the record that later receives the previous
   // state; its count and attributes stay 0.
   TokenPrivileges::Bytes previous{};
-  (void)platform.LookupPrivilegeValueA("", SE_SHUTDOWN_NAME,
+  (void)platform.LookupPrivilegeValueA("", kSeShutdownName,
                                        previous.data() + TokenPrivileges::kLuidOffset);
   TokenPrivileges wanted = TokenPrivileges::fromBytes(previous);
   wanted.PrivilegeCount = 1;
-  wanted.Attributes = isTrue(blnEnable) ? SE_PRIVILEGE_ENABLED : 0;
+  wanted.Attributes = isTrue(blnEnable) ? kSePrivilegeEnabled : 0;
   const TokenPrivileges::Bytes newState = wanted.toBytes();
 
   std::uint32_t returnLength = 0;

@@ -1,55 +1,46 @@
 #include "actions/shutdown_records.h"
 
+#include "platform/byte_record.h"
+#include "platform/windows_values.h"
+
 namespace slumbrix {
-namespace {
-
-std::uint32_t get32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-         static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-void put32(std::uint8_t* p, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-std::int32_t getSigned32(const std::uint8_t* p) {
-  return static_cast<std::int32_t>(get32(p));
-}
-
-}  // namespace
 
 OsVersionInfo::Bytes OsVersionInfo::request() {
   Bytes bytes{};
-  put32(bytes.data(), static_cast<std::uint32_t>(kSize));
+  record::writeU32(bytes, OsVersionInfoLayout::kOSVersionInfoSize,
+                   static_cast<std::uint32_t>(kSize));
   return bytes;
 }
 
 OsVersionInfo OsVersionInfo::fromBytes(const Bytes& bytes) {
+  using L = OsVersionInfoLayout;
   OsVersionInfo info;
-  info.dwOSVersionInfoSize = getSigned32(bytes.data());
-  info.dwMajorVersion = getSigned32(bytes.data() + 4);
-  info.dwMinorVersion = getSigned32(bytes.data() + 8);
-  info.dwBuildNumber = getSigned32(bytes.data() + 12);
-  info.dwPlatformId = getSigned32(bytes.data() + 16);
+  info.dwOSVersionInfoSize = record::readI32(bytes, L::kOSVersionInfoSize);
+  info.dwMajorVersion = record::readI32(bytes, L::kMajorVersion);
+  info.dwMinorVersion = record::readI32(bytes, L::kMinorVersion);
+  info.dwBuildNumber = record::readI32(bytes, L::kBuildNumber);
+  info.dwPlatformId = record::readI32(bytes, L::kPlatformId);
   return info;
 }
 
 TokenPrivileges::Bytes TokenPrivileges::toBytes() const {
+  using L = TokenPrivilegesLayout;
   Bytes bytes{};
-  put32(bytes.data(), PrivilegeCount);
-  put32(bytes.data() + 4, LuidLowPart);
-  put32(bytes.data() + 8, static_cast<std::uint32_t>(LuidHighPart));
-  put32(bytes.data() + 12, Attributes);
+  record::writeU32(bytes, L::kPrivilegeCount, PrivilegeCount);
+  record::writeU32(bytes, L::kLuidLowPart, LuidLowPart);
+  record::writeI32(bytes, L::kLuidHighPart, LuidHighPart);
+  record::writeU32(bytes, L::kAttributes, Attributes);
   return bytes;
 }
 
 TokenPrivileges TokenPrivileges::fromBytes(const Bytes& bytes) {
-  TokenPrivileges record;
-  record.PrivilegeCount = get32(bytes.data());
-  record.LuidLowPart = get32(bytes.data() + 4);
-  record.LuidHighPart = getSigned32(bytes.data() + 8);
-  record.Attributes = get32(bytes.data() + 12);
-  return record;
+  using L = TokenPrivilegesLayout;
+  TokenPrivileges result;
+  result.PrivilegeCount = record::readU32(bytes, L::kPrivilegeCount);
+  result.LuidLowPart = record::readU32(bytes, L::kLuidLowPart);
+  result.LuidHighPart = record::readI32(bytes, L::kLuidHighPart);
+  result.Attributes = record::readU32(bytes, L::kAttributes);
+  return result;
 }
 
 }  // namespace slumbrix

@@ -4,12 +4,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/windows_values.h"
+
 namespace slumbrix {
 
-// OSVERSIONINFO in its 148-byte ANSI form, little-endian. The service-pack text (offset 20,
-// 128 bytes) is never read, so it is not kept here.
+// OSVERSIONINFO in its 148-byte ANSI form, little-endian. The service-pack text is never
+// read, so it is not kept here. The one reading of the record: the version detection and the
+// CPU usage subsystem's own platform test both go through fromBytes.
 struct OsVersionInfo {
-  static constexpr std::size_t kSize = 148;
+  static constexpr std::size_t kSize = OsVersionInfoLayout::kSize;
   using Bytes = std::array<std::uint8_t, kSize>;
 
   std::int32_t dwOSVersionInfoSize = 0;
@@ -26,8 +29,8 @@ struct OsVersionInfo {
 // TOKEN_PRIVILEGES with one entry, 16 bytes, little-endian:
 // PrivilegeCount, Luid.LowPart, Luid.HighPart, Attributes.
 struct TokenPrivileges {
-  static constexpr std::size_t kSize = 16;
-  static constexpr std::size_t kLuidOffset = 4;
+  static constexpr std::size_t kSize = TokenPrivilegesLayout::kSize;
+  static constexpr std::size_t kLuidOffset = TokenPrivilegesLayout::kLuid;
   using Bytes = std::array<std::uint8_t, kSize>;
 
   std::uint32_t PrivilegeCount = 0;

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "actions/shutdown_constants.h"
 #include "actions/shutdown_records.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix::modShutdown {
 namespace {
@@ -12,13 +12,13 @@ std::int32_t versionCode(const OsVersionInfo& info) {
   const std::int32_t major = info.dwMajorVersion;
   const std::int32_t minor = info.dwMinorVersion;
   switch (info.dwPlatformId) {
-    case kPlatformWindows:
+    case kVerPlatformWin32Windows:
       // The family is told apart by the minor version alone.
       if (minor == 0) return 1;
       if (minor == 10) return 2;
       if (minor == 90) return 3;
       return 0;
-    case kPlatformNt:
+    case kVerPlatformWin32Nt:
       if (major < 5) return 4;
       if (major == 5 && minor == 0) return 5;
       if (major == 5 && minor == 1) return 6;
@@ -29,8 +29,8 @@ std::int32_t versionCode(const OsVersionInfo& info) {
 }
 
 std::int32_t platformClass(std::int32_t platformId) {
-  if (platformId == kPlatformWindows) return 1;
-  if (platformId == kPlatformNt) return 2;
+  if (platformId == kVerPlatformWin32Windows) return 1;
+  if (platformId == kVerPlatformWin32Nt) return 2;
   return 0;
 }
 
@@ -64,7 +64,7 @@ std::string GetWindowsName(Platform& platform) {
 }
 
 std::int32_t WhichWindows32(Platform& platform) {
-  return (platform.GetVersion() & 0x80000000u) == 0 ? 1 : 0;
+  return (platform.GetVersion() & kVersionNotNtBit) == 0 ? 1 : 0;
 }
 
 }  // namespace slumbrix::modShutdown

@@ -1,5 +1,7 @@
 #include "app/frm_about.h"
 
+#include "platform/windows_values.h"
+
 namespace slumbrix {
 
 // Each paragraph is one line, so the field wraps it at its own width.
@@ -70,7 +72,7 @@ void frmAbout::Command1_Click() {
 void frmAbout::Picture1_Click() {
   // A missing browser is not reported; the window stays open.
   (void)platform_.ShellExecuteA(windowSystem().windowHandle(*this), nullptr, kMakerAddress, nullptr,
-                                nullptr, 1);
+                                nullptr, kSwShowNormal);
 }
 
 }  // namespace slumbrix

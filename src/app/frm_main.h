@@ -43,49 +43,53 @@ class frmMain : public Form {
   Handle iconHandle() const;
 
   // ---- Controls, in their containers (design-time values in frm_main_layout.cpp) ----------
-  Frame& frame = add<Frame>(nullptr, "frame");
+  Frame& frame = add<Frame>(nullptr, "frame");  // "Options": action and trigger
   Label& lbl0 = add<Label>(&frame, "lbl", 0);
   ComboBox& cmbAction = add<ComboBox>(&frame, "cmbAction");
-  CheckBox& chkForce = add<CheckBox>(&frame, "chkForce");
-  PictureBox& pic = add<PictureBox>(&frame, "pic");
-  OptionButton& opt0 = add<OptionButton>(&pic, "opt", 0);
+  CheckBox& chkForce = add<CheckBox>(&frame, "chkForce");  // force the action; hidden, checked
+  PictureBox& pic = add<PictureBox>(&frame, "pic");        // holds the three trigger modes
+  OptionButton& opt0 = add<OptionButton>(&pic, "opt", 0);  // "Activate in:" a period
   TextBox& txtPeriod = add<TextBox>(&pic, "txtPeriod");
   VScrollBar& vsPeriod = add<VScrollBar>(&pic, "vsPeriod");
   ComboBox& cmbUnit = add<ComboBox>(&pic, "cmbUnit");
-  OptionButton& opt1 = add<OptionButton>(&pic, "opt", 1);
+  OptionButton& opt1 = add<OptionButton>(&pic, "opt", 1);  // "Activate at:" a clock time
   TextBox& txtHour = add<TextBox>(&pic, "txtHour");
   VScrollBar& vsHour = add<VScrollBar>(&pic, "vsHour");
   TextBox& txtMin = add<TextBox>(&pic, "txtMin");
   VScrollBar& vsMin = add<VScrollBar>(&pic, "vsMin");
-  ComboBox& cmbT = add<ComboBox>(&pic, "cmbT");
+  ComboBox& cmbT = add<ComboBox>(&pic, "cmbT");  // "AM" or "PM" of the clock time
+  // The CPU-threshold mode: "Activate if the CPU-Usage is less than" txtAuslastung percent.
   OptionButton& Option1 = add<OptionButton>(&pic, "Option1");
-  TextBox& txtAuslastung = add<TextBox>(&pic, "txtAuslastung");
-  VScrollBar& vsAuslastung = add<VScrollBar>(&pic, "vsAuslastung");
-  Label& Label1 = add<Label>(&pic, "Label1");
-  CheckBox& chkBlink = add<CheckBox>(&frame, "chkBlink");
-  TextBox& txtBlink = add<TextBox>(&frame, "txtBlink");
+  TextBox& txtAuslastung = add<TextBox>(&pic, "txtAuslastung");  // the threshold (load), read-only
+  VScrollBar& vsAuslastung = add<VScrollBar>(&pic, "vsAuslastung");  // its spin button
+  Label& Label1 = add<Label>(&pic, "Label1");                        // "%"
+  CheckBox& chkBlink = add<CheckBox>(&frame, "chkBlink");  // flash the tray icon before firing
+  TextBox& txtBlink = add<TextBox>(&frame, "txtBlink");    // how many seconds before
   VScrollBar& vsBlink = add<VScrollBar>(&frame, "vsBlink");
   Label& lbl1 = add<Label>(&frame, "lbl", 1);
-  Frame& Frame2 = add<Frame>(nullptr, "Frame2");
-  PictureBox& picUsage = add<PictureBox>(&Frame2, "picUsage");
-  Label& lblCpuUsage = add<Label>(&picUsage, "lblCpuUsage");
-  PictureBox& picGraph = add<PictureBox>(&Frame2, "picGraph");
-  Frame& fraTime = add<Frame>(nullptr, "fraTime");
-  Label& lbltime = add<Label>(&fraTime, "lbltime");
-  Frame& Frame1 = add<Frame>(nullptr, "Frame1");
-  Label& lblStatus = add<Label>(&Frame1, "lblStatus");
-  CommandButton& cmdTimer = add<CommandButton>(nullptr, "cmdTimer");
-  CommandButton& Command1 = add<CommandButton>(nullptr, "Command1");
-  Timer& thetime = add<Timer>(nullptr, "thetime");
+  Frame& Frame2 = add<Frame>(nullptr, "Frame2");                      // "CPU-Usage": the meter
+  PictureBox& picUsage = add<PictureBox>(&Frame2, "picUsage");        // the usage bar
+  Label& lblCpuUsage = add<Label>(&picUsage, "lblCpuUsage");          // the usage number
+  PictureBox& picGraph = add<PictureBox>(&Frame2, "picGraph");        // the usage graph
+  Frame& fraTime = add<Frame>(nullptr, "fraTime");                    // "Time:"
+  Label& lbltime = add<Label>(&fraTime, "lbltime");                   // the clock
+  Frame& Frame1 = add<Frame>(nullptr, "Frame1");                      // "Status:"
+  Label& lblStatus = add<Label>(&Frame1, "lblStatus");                // the status line
+  CommandButton& cmdTimer = add<CommandButton>(nullptr, "cmdTimer");  // "Activate Timer"
+  CommandButton& Command1 = add<CommandButton>(nullptr, "Command1");  // "Tray": hides the window
+  Timer& thetime = add<Timer>(nullptr, "thetime");  // 500 ms, always: ticks the clock
+  // 500 ms while a period or clock-time countdown is armed: counts down, flashes, fires. Named
+  // "Timer" in the window; the underscore keeps it apart from the class.
   Timer& Timer_ = add<Timer>(nullptr, "Timer");
-  Timer& tmrRefresh = add<Timer>(&Frame2, "tmrRefresh");
+  Timer& tmrRefresh = add<Timer>(&Frame2, "tmrRefresh");  // 500 ms: refreshes the meter
+  // 10 ms while the CPU-threshold mode is armed: fires once the load is below the threshold.
   Timer& timercpushut = add<Timer>(&picGraph, "timercpushut");
-  Menu& menuDatei = add<Menu>(nullptr, "menuDatei");
-  Menu& ueber = add<Menu>(&menuDatei, "ueber");
-  Menu& beendn = add<Menu>(&menuDatei, "beendn");
-  Menu& mnuPopup = add<Menu>(nullptr, "mnuPopup");
-  Menu& menuwieder = add<Menu>(&mnuPopup, "menuwieder");
-  Menu& mnuExit = add<Menu>(&mnuPopup, "mnuExit");
+  Menu& menuDatei = add<Menu>(nullptr, "menuDatei");      // "File"
+  Menu& ueber = add<Menu>(&menuDatei, "ueber");           // "About Slumbrix"
+  Menu& beendn = add<Menu>(&menuDatei, "beendn");         // "Exit Slumbrix" in the File menu
+  Menu& mnuPopup = add<Menu>(nullptr, "mnuPopup");        // the tray icon's menu, never on the bar
+  Menu& menuwieder = add<Menu>(&mnuPopup, "menuwieder");  // "Restore": shows the window
+  Menu& mnuExit = add<Menu>(&mnuPopup, "mnuExit");        // "Exit Slumbrix" in the tray menu
 
   OptionButton& opt(int index) { return index == 0 ? opt0 : opt1; }
 
@@ -150,7 +154,17 @@ class frmMain : public Form {
   void PerformAction();
   // app/: the exit path: marks the real exit and unloads the window.
   void ExitProgram();
-  // tray/: sends mTrayIcon with the given NIM_ message.
+  // tray/: the tray icon's steps. AddTrayIcon fills the whole record ("No action started",
+  // the window's icon, kWmMouseMove as callback) and adds it; ShowTrayTip sets the tooltip
+  // of an armed countdown; RestoreTrayIcon puts back the icon and "No action started";
+  // FlashTrayIcon is one step of flashing (the icon or a blank, alternating with
+  // mintBlinkPhase); DeleteTrayIcon removes it. Each sends the whole record.
+  void AddTrayIcon();
+  void ShowTrayTip(const std::string& text);
+  void RestoreTrayIcon();
+  void FlashTrayIcon();
+  void DeleteTrayIcon();
+  // tray/: sends mTrayIcon with the given kNim message.
   void SendTrayIcon(std::uint32_t message);
 
   frmAbout* about() const { return frmAbout_.get(); }

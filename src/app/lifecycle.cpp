@@ -5,12 +5,11 @@
 #include "cpu/cls_cpu_usage.h"
 #include "cpu/cls_cpu_usage_nt.h"
 #include "cpu/md_misc.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 namespace {
 
-constexpr std::int32_t THREAD_PRIORITY_HIGHEST = 2;
-constexpr std::uint32_t HIGH_PRIORITY_CLASS = 0x80;
 constexpr std::int16_t kEscape = 27;
 
 }  // namespace
@@ -36,22 +35,15 @@ void frmMain::Form_Initialize() {
   cmbUnit.setText("Hours");
   cmbT.setText("AM");
 
-  mTrayIcon.cbSize = NotifyIconData::kSize;
-  mTrayIcon.hIcon = iconHandle();
-  mTrayIcon.hWnd = hWnd();
-  mTrayIcon.setTip("No action started");
-  mTrayIcon.uCallbackMessage = WM_MOUSEMOVE;
-  mTrayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  mTrayIcon.uID = 1;
-  SendTrayIcon(NIM_ADD);
+  AddTrayIcon();
   show();
   Form_Activate();
 }
 
 void frmMain::Form_Load() {
   // Both stay raised for the whole run; a refusal leaves normal priority.
-  (void)platform().SetThreadPriority(platform().GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
-  (void)platform().SetPriorityClass(platform().GetCurrentProcess(), HIGH_PRIORITY_CLASS);
+  (void)platform().SetThreadPriority(platform().GetCurrentThread(), kThreadPriorityHighest);
+  (void)platform().SetPriorityClass(platform().GetCurrentProcess(), kHighPriorityClass);
   if (isTrue(mdMisc::IsWindowsNT(platform())))
     mCPUUsage = std::make_unique<clsCPUUsageNT>(platform());
   else
@@ -74,7 +66,7 @@ void frmMain::Form_Unload(std::int16_t& cancel) {
     hide();
     return;
   }
-  SendTrayIcon(NIM_DELETE);
+  DeleteTrayIcon();
   tmrRefresh.setEnabled(false);
   if (mCPUUsage) {
     mCPUUsage->Terminate();

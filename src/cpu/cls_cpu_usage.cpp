@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/byte_record.h"
+#include "platform/windows_values.h"
+
 namespace slumbrix {
 namespace {
 
-constexpr Handle HKEY_DYN_DATA = 0x80000006u;
-constexpr std::uint32_t KEY_ALL_ACCESS = 0xF003F;
-constexpr std::uint32_t KEY_READ = 0x20019;
-constexpr std::int32_t ERROR_SUCCESS = 0;
 constexpr const char* kStartStat = "PerfStats\\StartStat";
 constexpr const char* kStatData = "PerfStats\\StatData";
 constexpr const char* kStopStat = "PerfStats\\StopStat";
@@ -25,22 +24,19 @@ std::int32_t clsCPUUsage::readValue() {
 }
 
 void clsCPUUsage::Initialize() {
-  if (platform_.RegOpenKeyExA(HKEY_DYN_DATA, kStartStat, 0, KEY_ALL_ACCESS, &mhKey) !=
-      ERROR_SUCCESS)
+  if (platform_.RegOpenKeyExA(kHkeyDynData, kStartStat, 0, kKeyAllAccess, &mhKey) != kErrorSuccess)
     return;
   // Reading the value under StartStat is what starts the statistic.
   (void)readValue();
   (void)platform_.RegCloseKey(mhKey);
   mhKey = 0;
   statDataOpen_ =
-      platform_.RegOpenKeyExA(HKEY_DYN_DATA, kStatData, 0, KEY_READ, &mhKey) == ERROR_SUCCESS;
+      platform_.RegOpenKeyExA(kHkeyDynData, kStatData, 0, kKeyRead, &mhKey) == kErrorSuccess;
 }
 
 std::int32_t clsCPUUsage::Query() {
-  if (!statDataOpen_ || readValue() != ERROR_SUCCESS) return -1;
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < mlngData.size(); ++i)
-    value |= static_cast<std::uint32_t>(mlngData[i]) << (8 * i);
+  if (!statDataOpen_ || readValue() != kErrorSuccess) return -1;
+  const std::uint32_t value = record::readU32(mlngData, 0);
   return static_cast<std::int32_t>(std::min<std::uint32_t>(value, 100));
 }
 
@@ -48,7 +44,7 @@ void clsCPUUsage::Terminate() {
   if (statDataOpen_) (void)platform_.RegCloseKey(mhKey);
   statDataOpen_ = false;
   mhKey = 0;
-  if (platform_.RegOpenKeyExA(HKEY_DYN_DATA, kStopStat, 0, KEY_ALL_ACCESS, &mhKey) != ERROR_SUCCESS)
+  if (platform_.RegOpenKeyExA(kHkeyDynData, kStopStat, 0, kKeyAllAccess, &mhKey) != kErrorSuccess)
     return;
   // Reading the value under StopStat is what stops the statistic.
   (void)readValue();

@@ -3,23 +3,15 @@
 #include <optional>
 
 #include "cpu/nt_load.h"
+#include "platform/byte_record.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 namespace {
 
-constexpr std::uint32_t SystemBasicInformation = 0;
-constexpr std::uint32_t SystemPerformanceInformation = 2;
-constexpr std::uint32_t SystemTimeOfDayInformation = 3;
-constexpr std::size_t kProcessorCountOffset = 40;
-constexpr std::size_t kIdleTimeOffset = 0;
-constexpr std::size_t kCurrentTimeOffset = 8;
-
-// A LARGE_INTEGER of the record, copied bit for bit.
-std::int64_t largeInteger(const std::uint8_t* p) {
-  std::uint64_t value = 0;
-  for (int i = 0; i < 8; ++i) value |= static_cast<std::uint64_t>(p[i]) << (8 * i);
-  return static_cast<std::int64_t>(value);
-}
+using Basic = SystemBasicInformationLayout;
+using Performance = SystemPerformanceInformationLayout;
+using TimeOfDay = SystemTimeOfDayInformationLayout;
 
 template <std::size_t N>
 bool request(Platform& platform, std::uint32_t informationClass,
@@ -32,30 +24,30 @@ bool request(Platform& platform, std::uint32_t informationClass,
 }  // namespace
 
 bool clsCPUUsageNT::requestBasic() {
-  return request(platform_, SystemBasicInformation, basicInformation_);
+  return request(platform_, Basic::kClass, basicInformation_);
 }
 
 bool clsCPUUsageNT::requestPerformance() {
-  return request(platform_, SystemPerformanceInformation, performanceInformation_);
+  return request(platform_, Performance::kClass, performanceInformation_);
 }
 
 bool clsCPUUsageNT::requestTimeOfDay() {
-  return request(platform_, SystemTimeOfDayInformation, timeOfDayInformation_);
+  return request(platform_, TimeOfDay::kClass, timeOfDayInformation_);
 }
 
 void clsCPUUsageNT::Initialize() {
   if (!requestTimeOfDay() || !requestPerformance()) return;
-  mliOldIdleTime = largeInteger(performanceInformation_.data() + kIdleTimeOffset);
-  mliOldSystemTime = largeInteger(timeOfDayInformation_.data() + kCurrentTimeOffset);
+  mliOldIdleTime = record::readI64(performanceInformation_, Performance::kIdleTime);
+  mliOldSystemTime = record::readI64(timeOfDayInformation_, TimeOfDay::kCurrentTime);
 }
 
 std::int32_t clsCPUUsageNT::Query() {
   if (!requestBasic() || !requestTimeOfDay() || !requestPerformance()) return -1;
-  const std::int64_t idleTime = largeInteger(performanceInformation_.data() + kIdleTimeOffset);
-  const std::int64_t systemTime = largeInteger(timeOfDayInformation_.data() + kCurrentTimeOffset);
+  const std::int64_t idleTime = record::readI64(performanceInformation_, Performance::kIdleTime);
+  const std::int64_t systemTime = record::readI64(timeOfDayInformation_, TimeOfDay::kCurrentTime);
   const std::optional<std::int32_t> figure =
       ntCpuUsage(mliOldIdleTime, idleTime, mliOldSystemTime, systemTime,
-                 basicInformation_[kProcessorCountOffset]);
+                 basicInformation_[Basic::kNumberOfProcessors]);
   // Within one tick of the system time there is nothing to measure yet: the baseline stays,
   // so the next query covers the whole interval.
   if (!figure) return lastFigure_;

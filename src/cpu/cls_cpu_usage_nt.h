@@ -5,6 +5,7 @@
 
 #include "cpu/cpu_usage.h"
 #include "platform/platform.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 
@@ -32,9 +33,9 @@ class clsCPUUsageNT : public CpuUsageProvider {
   std::int64_t mliOldIdleTime = 0;
   std::int64_t mliOldSystemTime = 0;
   std::int32_t lastFigure_ = 100;
-  std::array<std::uint8_t, 44> basicInformation_{};
-  std::array<std::uint8_t, 312> performanceInformation_{};
-  std::array<std::uint8_t, 32> timeOfDayInformation_{};
+  std::array<std::uint8_t, SystemBasicInformationLayout::kSize> basicInformation_{};
+  std::array<std::uint8_t, SystemPerformanceInformationLayout::kSize> performanceInformation_{};
+  std::array<std::uint8_t, SystemTimeOfDayInformationLayout::kSize> timeOfDayInformation_{};
 };
 
 }  // namespace slumbrix

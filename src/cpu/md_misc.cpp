@@ -1,22 +1,17 @@
 #include "cpu/md_misc.h"
 
-#include <array>
-#include <cstdint>
+#include "actions/shutdown_records.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix::mdMisc {
 
 VbBool IsWindowsNT(Platform& platform) {
-  constexpr std::uint32_t kRecordSize = 148;  // OSVERSIONINFOA
-  constexpr std::size_t kPlatformIdOffset = 16;
-  constexpr std::uint32_t kPlatformNt = 2;  // the NT family
-  std::array<std::uint8_t, kRecordSize> record{};
-  record[0] = static_cast<std::uint8_t>(kRecordSize);
+  // The CPU usage subsystem asks for itself rather than through the version detection; only
+  // the reading of the record is shared.
+  OsVersionInfo::Bytes record = OsVersionInfo::request();
   // The record is read either way: a failed query leaves the platform id 0.
   (void)platform.GetVersionExA(record.data());
-  std::uint32_t platformId = 0;
-  for (std::size_t i = 0; i < 4; ++i)
-    platformId |= static_cast<std::uint32_t>(record[kPlatformIdOffset + i]) << (8 * i);
-  return toVb(platformId == kPlatformNt);
+  return toVb(OsVersionInfo::fromBytes(record).dwPlatformId == kVerPlatformWin32Nt);
 }
 
 }  // namespace slumbrix::mdMisc

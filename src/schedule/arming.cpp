@@ -9,7 +9,6 @@ namespace {
 constexpr const char* kActivate = "Activate Timer";
 constexpr const char* kDeactivate = "Deactivate Timer";
 constexpr const char* kDeactivated = "Timer Deactivated";
-constexpr const char* kNoAction = "No action started";
 
 }  // namespace
 
@@ -30,9 +29,7 @@ void frmMain::cmdTimer_Click() {
   if (isTrue(mblnTimerActive)) {
     lblStatus.setCaption(kDeactivated);
     cmdTimer.setCaption(kActivate);
-    mTrayIcon.hIcon = iconHandle();  // undoes a blank icon left by flashing
-    mTrayIcon.setTip(kNoAction);
-    SendTrayIcon(NIM_MODIFY);
+    RestoreTrayIcon();
     frame.setEnabled(true);
   } else {
     frame.setEnabled(false);
@@ -46,9 +43,8 @@ void frmMain::cmdTimer_Click() {
                                              roundHalfEven(leadingNumber(txtPeriod.Text())))
                               : ClockTimeTarget(now, txtHour.Text(), txtMin.Text(), cmbT.Text(),
                                                 platform().GetLocaleFormats());
-    mTrayIcon.setTip(mstrAction + " on " +
-                     datetime::formatGeneral(mdatTarget, platform().GetLocaleFormats()));
-    SendTrayIcon(NIM_MODIFY);
+    ShowTrayTip(mstrAction + " on " +
+                datetime::formatGeneral(mdatTarget, platform().GetLocaleFormats()));
   }
   mblnTimerActive = toVb(!isTrue(mblnTimerActive));
   Timer_.setEnabled(isTrue(mblnTimerActive));

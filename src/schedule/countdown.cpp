@@ -14,11 +14,8 @@ void frmMain::Timer_Timer() {
       std::numeric_limits<std::int32_t>::max()));
   lblStatus.setCaption(plainDecimal(remaining) + " Seconds to the execution");
 
-  if (isTrue(mblnBlink) && remaining <= mlngBlinkSeconds) {
-    mTrayIcon.hIcon = isTrue(mintBlinkPhase) ? iconHandle() : 0;
-    SendTrayIcon(NIM_MODIFY);
-    mintBlinkPhase = toVb(!isTrue(mintBlinkPhase));
-  }
+  // From the lead time on, every tick is one step of the tray icon's flashing.
+  if (isTrue(mblnBlink) && remaining <= mlngBlinkSeconds) FlashTrayIcon();
 
   // The present moment is read again: fire only once it has reached the target.
   const DateTime present = datetime::fromLocalTime(platform().Now());

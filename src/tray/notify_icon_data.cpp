@@ -1,13 +1,8 @@
 #include "tray/notify_icon_data.h"
 
+#include "platform/byte_record.h"
+
 namespace slumbrix {
-namespace {
-
-void put32(std::uint8_t* p, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
-}  // namespace
 
 void NotifyIconData::setTip(std::string_view text) {
   // The shell reads the tip up to its NUL, so the NUL must stay inside the 64-byte field:
@@ -22,15 +17,15 @@ std::string NotifyIconData::tipText() const {
 }
 
 std::array<std::uint8_t, NotifyIconData::kSize> NotifyIconData::toBytes() const {
+  using L = NotifyIconDataLayout;
   std::array<std::uint8_t, kSize> bytes{};
-  put32(&bytes[0], cbSize);
-  put32(&bytes[4], hWnd);
-  put32(&bytes[8], uID);
-  put32(&bytes[12], uFlags);
-  put32(&bytes[16], uCallbackMessage);
-  put32(&bytes[20], hIcon);
-  for (std::size_t i = 0; i < kTipLength && i < szTip.size(); ++i)
-    bytes[24 + i] = static_cast<std::uint8_t>(szTip[i]);
+  record::writeU32(bytes, L::kCbSize, cbSize);
+  record::writeU32(bytes, L::kHWnd, hWnd);
+  record::writeU32(bytes, L::kUID, uID);
+  record::writeU32(bytes, L::kUFlags, uFlags);
+  record::writeU32(bytes, L::kUCallbackMessage, uCallbackMessage);
+  record::writeU32(bytes, L::kHIcon, hIcon);
+  record::writeChars(bytes, L::kSzTip, L::kTipLength, szTip);
   return bytes;
 }
 

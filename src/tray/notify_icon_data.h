@@ -6,22 +6,14 @@
 #include <string_view>
 
 #include "platform/platform.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 
-// Shell_NotifyIconA messages.
-inline constexpr std::uint32_t NIM_ADD = 0;
-inline constexpr std::uint32_t NIM_MODIFY = 1;
-inline constexpr std::uint32_t NIM_DELETE = 2;
-inline constexpr std::uint32_t NIF_MESSAGE = 1;
-inline constexpr std::uint32_t NIF_ICON = 2;
-inline constexpr std::uint32_t NIF_TIP = 4;
-inline constexpr std::uint32_t WM_MOUSEMOVE = 0x200;
-
 // The tray icon's record, NOTIFYICONDATA in its 88-byte ANSI form.
 struct NotifyIconData {
-  static constexpr std::size_t kSize = 88;
-  static constexpr std::size_t kTipLength = 64;
+  static constexpr std::size_t kSize = NotifyIconDataLayout::kSize;
+  static constexpr std::size_t kTipLength = NotifyIconDataLayout::kTipLength;
 
   std::uint32_t cbSize = 0;
   Handle hWnd = 0;

@@ -4,16 +4,13 @@
 #include <string>
 
 #include "platform/platform.h"
+// The message box styles and answers (kMbOk, kMbIconInformation, kIdOk, ...).
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 
 class Form;
 class Menu;
-
-// Message box styles and answers, as Windows numbers them.
-inline constexpr std::uint32_t kMbOk = 0;
-inline constexpr std::uint32_t kMbIconInformation = 64;
-inline constexpr int kIdOk = 1;
 
 // The toolkit behind the control model. Implemented by the Qt and Win32 front ends and, for
 // tests, by a headless one on a virtual clock. No method throws; failures are stated.

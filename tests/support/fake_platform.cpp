@@ -3,6 +3,8 @@
 #include <cstring>
 #include <sstream>
 
+#include "platform/byte_record.h"
+
 namespace slumbrix::test {
 namespace {
 
@@ -11,12 +13,11 @@ std::string str(const char* s) {
 }
 
 void put32(std::uint8_t* p, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+  record::writeU32({p, 4}, 0, v);
 }
 
 void put64(std::uint8_t* p, std::int64_t v) {
-  const auto u = static_cast<std::uint64_t>(v);
-  for (int i = 0; i < 8; ++i) p[i] = static_cast<std::uint8_t>(u >> (8 * i));
+  record::writeI64({p, 8}, 0, v);
 }
 
 }  // namespace

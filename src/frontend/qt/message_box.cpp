@@ -1,22 +1,23 @@
 #include "frontend/qt/message_box.h"
 
 #include "frontend/qt/qt_text.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 
 MessageBoxStyle messageBoxStyle(std::uint32_t style) {
   MessageBoxStyle result;
-  switch (style & 0xF0) {
-    case 0x10:
+  switch (style & kMbIconMask) {
+    case kMbIconHand:
       result.icon = QMessageBox::Critical;
       break;
-    case 0x20:
+    case kMbIconQuestion:
       result.icon = QMessageBox::Question;
       break;
-    case 0x30:
+    case kMbIconExclamation:
       result.icon = QMessageBox::Warning;
       break;
-    case 0x40:
+    case kMbIconInformation:
       result.icon = QMessageBox::Information;
       break;
     default:
@@ -24,20 +25,20 @@ MessageBoxStyle messageBoxStyle(std::uint32_t style) {
       break;
   }
   using B = QMessageBox;
-  switch (style & 0x0F) {
-    case 1:
+  switch (style & kMbTypeMask) {
+    case kMbOkCancel:
       result.buttons = B::Ok | B::Cancel;
       break;
-    case 2:
+    case kMbAbortRetryIgnore:
       result.buttons = B::Abort | B::Retry | B::Ignore;
       break;
-    case 3:
+    case kMbYesNoCancel:
       result.buttons = B::Yes | B::No | B::Cancel;
       break;
-    case 4:
+    case kMbYesNo:
       result.buttons = B::Yes | B::No;
       break;
-    case 5:
+    case kMbRetryCancel:
       result.buttons = B::Retry | B::Cancel;
       break;
     default:
@@ -50,19 +51,19 @@ MessageBoxStyle messageBoxStyle(std::uint32_t style) {
 int windowsAnswer(QMessageBox::StandardButton button) {
   switch (button) {
     case QMessageBox::Ok:
-      return 1;
+      return kIdOk;
     case QMessageBox::Cancel:
-      return 2;
+      return kIdCancel;
     case QMessageBox::Abort:
-      return 3;
+      return kIdAbort;
     case QMessageBox::Retry:
-      return 4;
+      return kIdRetry;
     case QMessageBox::Ignore:
-      return 5;
+      return kIdIgnore;
     case QMessageBox::Yes:
-      return 6;
+      return kIdYes;
     case QMessageBox::No:
-      return 7;
+      return kIdNo;
     default:
       return 0;
   }

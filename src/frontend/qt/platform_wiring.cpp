@@ -2,13 +2,9 @@
 
 #include "frontend/qt/qt_window_system.h"
 #include "platform/linux/linux_platform.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
-namespace {
-
-constexpr std::uint32_t kWmMouseMove = 0x200;
-
-}  // namespace
 
 void connectPlatform(LinuxPlatform& platform, QtWindowSystem& windowSystem) {
   platform.setNativeWindows(&windowSystem);

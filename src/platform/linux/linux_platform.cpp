@@ -8,52 +8,44 @@
 #include <strings.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <algorithm>
 #include <clocale>
-#include <cstring>
 #include <ctime>
+#include <span>
 
+#include "platform/byte_record.h"
 #include "platform/linux/locale_formats.h"
 #include "platform/linux/native_windows.h"
 #include "platform/linux/session_actions.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 namespace {
 
 // Windows XP: version 5.1, build 2600, the NT platform.
 constexpr std::uint32_t kVersionWord = 0x0A280105;
-constexpr std::uint32_t kOsVersionInfoSize = 148;
-constexpr Handle kCurrentProcess = 0xFFFFFFFF;
-constexpr Handle kCurrentThread = 0xFFFFFFFE;
+constexpr std::uint32_t kXpMajor = 5;
+constexpr std::uint32_t kXpMinor = 1;
+constexpr std::uint32_t kXpBuild = 2600;
 
-constexpr std::uint32_t kEwxShutdown = 1;
-constexpr std::uint32_t kEwxReboot = 2;
-constexpr std::uint32_t kEwxPowerOff = 8;
-constexpr std::uint32_t kWmSysCommand = 0x112;
-constexpr std::uint32_t kScScreenSave = 0xF140;
-
+// Any result above 32 tells success.
 constexpr Handle kShellExecuteDone = 42;
-constexpr Handle kSeErrFileNotFound = 2;
-constexpr Handle kSeErrNoAssociation = 31;
-
-void putWord(std::uint8_t* record, std::size_t offset, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) record[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
 
 // The nice value that stands for a Windows priority class; nothing for an unknown class.
 std::optional<int> niceOfClass(std::uint32_t priorityClass) {
   switch (priorityClass) {
-    case 0x40:
-      return 19;  // IDLE_PRIORITY_CLASS
-    case 0x4000:
-      return 5;  // BELOW_NORMAL_PRIORITY_CLASS
-    case 0x20:
-      return 0;  // NORMAL_PRIORITY_CLASS
-    case 0x8000:
-      return -5;  // ABOVE_NORMAL_PRIORITY_CLASS
-    case 0x80:
-      return -10;  // HIGH_PRIORITY_CLASS
-    case 0x100:
-      return -15;  // REALTIME_PRIORITY_CLASS
+    case kIdlePriorityClass:
+      return 19;
+    case kBelowNormalPriorityClass:
+      return 5;
+    case kNormalPriorityClass:
+      return 0;
+    case kAboveNormalPriorityClass:
+      return -5;
+    case kHighPriorityClass:
+      return -10;
+    case kRealtimePriorityClass:
+      return -15;
     default:
       return std::nullopt;
   }
@@ -97,15 +89,16 @@ std::uint32_t LinuxPlatform::GetVersion() {
 }
 
 std::int32_t LinuxPlatform::GetVersionExA(std::uint8_t* info) {
+  using L = OsVersionInfoLayout;
   if (info == nullptr) return 0;
-  const std::uint32_t size = std::uint32_t{info[0]} | std::uint32_t{info[1]} << 8 |
-                             std::uint32_t{info[2]} << 16 | std::uint32_t{info[3]} << 24;
-  if (size != kOsVersionInfoSize) return 0;
-  std::memset(info + 4, 0, kOsVersionInfoSize - 4);
-  putWord(info, 4, 5);      // major
-  putWord(info, 8, 1);      // minor
-  putWord(info, 12, 2600);  // build
-  putWord(info, 16, 2);     // VER_PLATFORM_WIN32_NT
+  // Only the size field may be read before the size is known to be right.
+  if (record::readU32({info, 4}, L::kOSVersionInfoSize) != L::kSize) return 0;
+  const std::span<std::uint8_t> bytes(info, L::kSize);
+  std::fill(bytes.begin() + 4, bytes.end(), std::uint8_t{0});
+  record::writeU32(bytes, L::kMajorVersion, kXpMajor);
+  record::writeU32(bytes, L::kMinorVersion, kXpMinor);
+  record::writeU32(bytes, L::kBuildNumber, kXpBuild);
+  record::writeI32(bytes, L::kPlatformId, kVerPlatformWin32Nt);
   return 1;
 }
 
@@ -126,11 +119,11 @@ std::int32_t LinuxPlatform::SetPriorityClass(Handle process, std::uint32_t prior
 std::int32_t LinuxPlatform::SetThreadPriority(Handle thread, std::int32_t priority) {
   if (thread != kCurrentThread) return 0;
   int nice = processNice_;
-  if (priority >= 15) {
-    nice = -20;  // THREAD_PRIORITY_TIME_CRITICAL
-  } else if (priority <= -15) {
-    nice = 19;  // THREAD_PRIORITY_IDLE
-  } else if (priority >= -2 && priority <= 2) {
+  if (priority >= kThreadPriorityTimeCritical) {
+    nice = -20;
+  } else if (priority <= kThreadPriorityIdle) {
+    nice = 19;
+  } else if (priority >= kThreadPriorityLowest && priority <= kThreadPriorityHighest) {
     nice = std::max(-20, std::min(19, processNice_ - 2 * priority));
   } else {
     return 0;
@@ -161,7 +154,7 @@ std::int32_t LinuxPlatform::LockWorkStation() {
 std::int32_t LinuxPlatform::SendMessageA(Handle window, std::uint32_t message, std::uint32_t wParam,
                                          std::int32_t) {
   if (windows_ != nullptr && windows_->nativeWindow(window) == nullptr) return 0;
-  if (message == kWmSysCommand && (wParam & 0xFFF0) == kScScreenSave)
+  if (message == kWmSysCommand && (wParam & kScCommandMask) == kScScreenSave)
     return screenSaverActivate() ? 1 : 0;
   return 0;
 }

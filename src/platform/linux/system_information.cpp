@@ -3,39 +3,32 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
+#include <span>
 
+#include "platform/byte_record.h"
 #include "platform/linux/linux_platform.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 namespace {
 
-constexpr std::int32_t kStatusSuccess = 0;
-constexpr std::int32_t kStatusUnsuccessful = static_cast<std::int32_t>(0xC0000001);
-constexpr std::int32_t kStatusInvalidInfoClass = static_cast<std::int32_t>(0xC0000003);
-constexpr std::int32_t kStatusInfoLengthMismatch = static_cast<std::int32_t>(0xC0000004);
-constexpr std::uint32_t kBasicInformationSize = 44;
-constexpr std::uint32_t kPerformanceInformationSize = 312;
-constexpr std::uint32_t kTimeOfDayInformationSize = 32;
+using Basic = SystemBasicInformationLayout;
+using Performance = SystemPerformanceInformationLayout;
+using TimeOfDay = SystemTimeOfDayInformationLayout;
 
 constexpr Handle kTokenHandle = 0x7A0C;
 constexpr std::uint32_t kShutdownPrivilegeLuid = 19;
-constexpr std::int32_t kErrorFileNotFound = 2;
-constexpr std::int32_t kErrorInvalidHandle = 6;
-
-void putQuad(std::uint8_t* record, std::size_t offset, std::int64_t value) {
-  for (int i = 0; i < 8; ++i)
-    record[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) >> (8 * i));
-}
 
 std::uint32_t expectedSize(std::uint32_t informationClass) {
   switch (informationClass) {
-    case 0:
-      return kBasicInformationSize;
-    case 2:
-      return kPerformanceInformationSize;
-    case 3:
-      return kTimeOfDayInformationSize;
+    case Basic::kClass:
+      return Basic::kSize;
+    case Performance::kClass:
+      return Performance::kSize;
+    case TimeOfDay::kClass:
+      return TimeOfDay::kSize;
     default:
       return 0;
   }
@@ -58,19 +51,23 @@ std::int32_t LinuxPlatform::NtQuerySystemInformation(std::uint32_t informationCl
   if (size == 0) return kStatusInvalidInfoClass;
   if (information == nullptr || length != size) return kStatusInfoLengthMismatch;
   std::optional<ProcStat> stat;
-  if (informationClass == 2 && pendingStat_) {
+  if (informationClass == Performance::kClass && pendingStat_) {
     stat = pendingStat_;  // the reading the system time came from
   } else {
     stat = readProcStat();
   }
-  pendingStat_ = informationClass == 3 ? stat : std::nullopt;
+  pendingStat_ = informationClass == TimeOfDay::kClass ? stat : std::nullopt;
   if (!stat) return kStatusUnsuccessful;
-  std::memset(information, 0, size);
+  const std::span<std::uint8_t> buffer(information, size);
+  std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
   const NtProcessorTimes times = toNtTimes(*stat, sysconf(_SC_CLK_TCK));
-  if (informationClass == 0)
-    information[40] = static_cast<std::uint8_t>(std::min(stat->processors, 255U));
-  if (informationClass == 2) putQuad(information, 0, times.idleTime);
-  if (informationClass == 3) putQuad(information, 8, times.systemTime);
+  if (informationClass == Basic::kClass)
+    buffer[Basic::kNumberOfProcessors] =
+        static_cast<std::uint8_t>(std::min(stat->processors, 255U));
+  if (informationClass == Performance::kClass)
+    record::writeI64(buffer, Performance::kIdleTime, times.idleTime);
+  if (informationClass == TimeOfDay::kClass)
+    record::writeI64(buffer, TimeOfDay::kCurrentTime, times.systemTime);
   if (returnLength != nullptr) *returnLength = size;
   return kStatusSuccess;
 }
@@ -84,8 +81,9 @@ std::int32_t LinuxPlatform::OpenProcessToken(Handle process, std::uint32_t, Hand
 std::int32_t LinuxPlatform::LookupPrivilegeValueA(const char*, const char* name,
                                                   std::uint8_t* luid) {
   if (name == nullptr || luid == nullptr) return 0;
-  std::memset(luid, 0, 8);
-  luid[0] = static_cast<std::uint8_t>(kShutdownPrivilegeLuid);
+  const std::span<std::uint8_t> bytes(luid, TokenPrivilegesLayout::kLuidSize);
+  record::writeU32(bytes, 0, kShutdownPrivilegeLuid);  // LowPart
+  record::writeU32(bytes, 4, 0);                       // HighPart
   return 1;
 }
 
@@ -96,10 +94,11 @@ std::int32_t LinuxPlatform::AdjustTokenPrivileges(Handle token, std::int32_t,
                                                   std::uint32_t* returnLength) {
   if (token == 0) return 0;
   // Nothing changes, so the previous state is the new one with its attributes cleared.
-  if (previousState != nullptr && newState != nullptr && bufferLength >= 16) {
-    std::memcpy(previousState, newState, 12);
-    std::memset(previousState + 12, 0, 4);
-    if (returnLength != nullptr) *returnLength = 16;
+  using L = TokenPrivilegesLayout;
+  if (previousState != nullptr && newState != nullptr && bufferLength >= L::kSize) {
+    std::memcpy(previousState, newState, L::kAttributes);
+    record::writeU32({previousState, L::kSize}, L::kAttributes, 0);
+    if (returnLength != nullptr) *returnLength = L::kSize;
   } else if (returnLength != nullptr) {
     *returnLength = 0;
   }

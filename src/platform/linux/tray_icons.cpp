@@ -7,35 +7,24 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-#include <cstring>
+#include <algorithm>
+#include <string>
 
+#include "platform/byte_record.h"
 #include "platform/linux/native_windows.h"
 #include "platform/linux/session_actions.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 namespace {
 
-constexpr std::uint32_t kNimAdd = 0;
-constexpr std::uint32_t kNimModify = 1;
-constexpr std::uint32_t kNimDelete = 2;
-constexpr std::uint32_t kNifMessage = 1;
-constexpr std::uint32_t kNifIcon = 2;
-constexpr std::uint32_t kNifTip = 4;
-constexpr std::size_t kTipOffset = 24;
-constexpr std::size_t kTipLength = 64;
-
-std::uint32_t readWord(const std::uint8_t* record, std::size_t offset) {
-  return std::uint32_t{record[offset]} | std::uint32_t{record[offset + 1]} << 8 |
-         std::uint32_t{record[offset + 2]} << 16 | std::uint32_t{record[offset + 3]} << 24;
-}
+using Layout = NotifyIconDataLayout;
 
 // The tip as the shell reads it: up to its NUL, at most the whole field, in the ANSI code page.
-QString readTip(const std::uint8_t* record) {
-  const auto* tip = reinterpret_cast<const char*>(record + kTipOffset);
-  const void* nul = std::memchr(tip, 0, kTipLength);
-  const auto length =
-      nul == nullptr ? kTipLength : static_cast<std::size_t>(static_cast<const char*>(nul) - tip);
-  return QString::fromLatin1(tip, static_cast<qsizetype>(length));
+QString readTip(TrayIcons::Record bytes) {
+  std::string tip = record::readChars(bytes, Layout::kSzTip, Layout::kTipLength);
+  tip.resize(std::min(tip.size(), tip.find('\0')));
+  return QString::fromLatin1(tip.data(), static_cast<qsizetype>(tip.size()));
 }
 
 // False only for a tray host that is there and does not answer: without a session bus or a
@@ -66,11 +55,11 @@ std::uint32_t mouseMessageOf(QSystemTrayIcon::ActivationReason reason) {
   switch (reason) {
     case QSystemTrayIcon::Trigger:
     case QSystemTrayIcon::DoubleClick:
-      return TrayIcons::kLeftDoubleClick;
+      return kWmLButtonDblClk;
     case QSystemTrayIcon::Context:
-      return TrayIcons::kRightButtonUp;
+      return kWmRButtonUp;
     case QSystemTrayIcon::MiddleClick:
-      return TrayIcons::kMiddleButtonUp;
+      return kWmMButtonUp;
     default:
       return 0;
   }
@@ -93,9 +82,10 @@ QSystemTrayIcon* TrayIcons::icon(Handle window, std::uint32_t id) const {
   return it == icons_.end() ? nullptr : it->second.icon.data();
 }
 
-std::int32_t TrayIcons::notify(std::uint32_t message, const std::uint8_t* record) {
-  if (record == nullptr) return 0;
-  const Key key{readWord(record, 4), readWord(record, 8)};
+std::int32_t TrayIcons::notify(std::uint32_t message, const std::uint8_t* data) {
+  if (data == nullptr) return 0;
+  const Record bytes(data, Layout::kSize);
+  const Key key{record::readU32(bytes, Layout::kHWnd), record::readU32(bytes, Layout::kUID)};
   auto it = icons_.find(key);
   if (message == kNimAdd) {
     if (it != icons_.end()) return 0;  // the shell refuses a second icon with the same id
@@ -106,13 +96,13 @@ std::int32_t TrayIcons::notify(std::uint32_t message, const std::uint8_t* record
             [this, key](QSystemTrayIcon::ActivationReason reason) {
               if (const std::uint32_t mouse = mouseMessageOf(reason)) deliver(key, mouse);
             });
-    apply(key, entry, record);
+    apply(key, entry, bytes);
     entry.icon->show();
     return QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0;
   }
   if (it == icons_.end()) return 0;
   if (message == kNimModify) {
-    apply(key, it->second, record);
+    apply(key, it->second, bytes);
     return 1;
   }
   if (message == kNimDelete) {
@@ -128,12 +118,13 @@ std::int32_t TrayIcons::notify(std::uint32_t message, const std::uint8_t* record
   return 0;
 }
 
-void TrayIcons::apply(const Key&, Entry& entry, const std::uint8_t* record) {
-  const std::uint32_t flags = readWord(record, 12);
-  if ((flags & kNifMessage) != 0) entry.callbackMessage = readWord(record, 16);
-  if ((flags & kNifTip) != 0) entry.icon->setToolTip(readTip(record));
+void TrayIcons::apply(const Key&, Entry& entry, Record bytes) {
+  const std::uint32_t flags = record::readU32(bytes, Layout::kUFlags);
+  if ((flags & kNifMessage) != 0)
+    entry.callbackMessage = record::readU32(bytes, Layout::kUCallbackMessage);
+  if ((flags & kNifTip) != 0) entry.icon->setToolTip(readTip(bytes));
   if ((flags & kNifIcon) != 0) {
-    const Handle handle = readWord(record, 20);
+    const Handle handle = record::readU32(bytes, Layout::kHIcon);
     QIcon picture = handle != 0 && windows_ != nullptr ? windows_->nativeIcon(handle) : QIcon();
     if (!picture.isNull()) {
       const QList<QSize> sizes = picture.availableSizes();

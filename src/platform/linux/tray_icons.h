@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <span>
 #include <utility>
 
 #include "platform/platform.h"
+#include "platform/windows_values.h"
 
 class QSystemTrayIcon;
 
@@ -20,15 +22,14 @@ class NativeWindows;
 // The notification-area icons of Shell_NotifyIconA, shown as Qt tray icons (a
 // StatusNotifierItem on current desktops). What happens on an icon comes back as the mouse
 // message the Windows shell would send: a click or double-click (Activate, the primary action
-// of a StatusNotifierItem) as WM_LBUTTONDBLCLK, the context request as WM_RBUTTONUP, the
-// middle button as WM_MBUTTONUP. The icon shows no menu of its own; the program opens its own.
+// of a StatusNotifierItem) as kWmLButtonDblClk, the context request as kWmRButtonUp, the
+// middle button as kWmMButtonUp. The icon shows no menu of its own; the program opens its own.
 class TrayIcons : public QObject {
   Q_OBJECT
 
  public:
-  static constexpr std::uint32_t kLeftDoubleClick = 515;
-  static constexpr std::uint32_t kRightButtonUp = 517;
-  static constexpr std::uint32_t kMiddleButtonUp = 520;
+  // The 88-byte NOTIFYICONDATAA record.
+  using Record = std::span<const std::uint8_t, NotifyIconDataLayout::kSize>;
 
   // Receives the icon's window, its callback message and the mouse message. It runs from the
   // event loop, never inside a call of Shell_NotifyIconA.
@@ -41,9 +42,9 @@ class TrayIcons : public QObject {
   void setNativeWindows(const NativeWindows* windows) { windows_ = windows; }
   void setCallback(Callback callback) { callback_ = std::move(callback); }
 
-  // Shell_NotifyIconA with the 88-byte record: NIM_ADD, NIM_MODIFY, NIM_DELETE. Nonzero on
+  // Shell_NotifyIconA with the 88-byte record: kNimAdd, kNimModify, kNimDelete. Nonzero on
   // success: an added icon needs a notification area to be shown in.
-  std::int32_t notify(std::uint32_t message, const std::uint8_t* record);
+  std::int32_t notify(std::uint32_t message, const std::uint8_t* data);
 
   // The icon of a window and id, for tests; null when there is none.
   QSystemTrayIcon* icon(Handle window, std::uint32_t id) const;
@@ -51,7 +52,7 @@ class TrayIcons : public QObject {
   // Whether the desktop has a notification area. A tray host (StatusNotifierWatcher) that
   // holds its name on the session bus but does not answer within kDbusTimeoutMs counts as
   // none; it is asked once, before Qt's own check, which would wait 25 s for it. While it
-  // counts as none, NIM_ADD shows no icon.
+  // counts as none, kNimAdd shows no icon.
   static bool systemTrayAvailable();
 
  private:
@@ -62,7 +63,7 @@ class TrayIcons : public QObject {
   };
   using Key = std::pair<Handle, std::uint32_t>;
 
-  void apply(const Key& key, Entry& entry, const std::uint8_t* record);
+  void apply(const Key& key, Entry& entry, Record record);
   void deliver(const Key& key, std::uint32_t mouse);
 
   const NativeWindows* windows_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/late_bound.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 
@@ -18,9 +19,9 @@ using win32::toHandle;
 
 namespace {
 
-constexpr std::size_t kVersionInfoSize = 148;
-constexpr std::size_t kNotifyIconDataSize = 88;
-constexpr std::size_t kLuidSize = 8;
+constexpr std::size_t kVersionInfoSize = OsVersionInfoLayout::kSize;
+constexpr std::size_t kNotifyIconDataSize = NotifyIconDataLayout::kSize;
+constexpr std::size_t kLuidSize = TokenPrivilegesLayout::kLuidSize;
 
 std::int32_t asResult(BOOL ok) {
   return ok != FALSE ? 1 : 0;

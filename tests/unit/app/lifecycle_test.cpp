@@ -28,7 +28,7 @@ TEST_F(Lifecycle, StartOnXpOffersTheLockAndAddsTheTrayIcon) {
 
   const auto tray = trayCalls();
   ASSERT_EQ(tray.size(), 1u);
-  EXPECT_EQ(tray[0].args[0], NIM_ADD);
+  EXPECT_EQ(tray[0].args[0], kNimAdd);
   EXPECT_EQ(tipOf(tray[0]), "No action started");
   EXPECT_EQ(form.mTrayIcon.uID, 1u);
   EXPECT_EQ(form.mTrayIcon.hWnd, form.hWnd());
@@ -84,7 +84,7 @@ TEST_F(Lifecycle, ExitFromEitherMenuRemovesTheIconAndPerformsNothing) {
     ASSERT_TRUE((popup ? f.mnuExit : f.beendn).click());
     EXPECT_TRUE(ws2.ended());
     EXPECT_EQ(platform2.names(), std::vector<std::string>{"Shell_NotifyIconA"});
-    EXPECT_EQ(platform2.calls[0].args[0], NIM_DELETE);
+    EXPECT_EQ(platform2.calls[0].args[0], kNimDelete);
     ws2.advance(4 * 3600 * 1000);
     EXPECT_EQ(platform2.calls.size(), 1u);
   }

@@ -78,7 +78,7 @@ TEST_F(Arming, ArmingAPeriodLocksTheOptionsAndWritesTheTooltip) {
   EXPECT_TRUE(form.Timer_.Enabled());
   const auto sends = trayCalls();
   ASSERT_EQ(sends.size(), 1u);
-  EXPECT_EQ(sends[0].args[0], NIM_MODIFY);
+  EXPECT_EQ(sends[0].args[0], kNimModify);
   EXPECT_EQ(tipOf(sends[0]), "Reboot on 12/6/2026 10:00:05 AM");
 }
 
@@ -114,7 +114,7 @@ TEST_F(Arming, DisarmingRestoresTheIconTooltipAndOptions) {
   EXPECT_FALSE(form.Timer_.Enabled());
   const auto sends = trayCalls();
   ASSERT_EQ(sends.size(), 2u);
-  EXPECT_EQ(sends[1].args[0], NIM_MODIFY);
+  EXPECT_EQ(sends[1].args[0], kNimModify);
   EXPECT_EQ(tipOf(sends[1]), "No action started");
   EXPECT_EQ(form.mTrayIcon.hIcon, form.iconHandle());
   EXPECT_NE(form.mTrayIcon.hIcon, 0u);

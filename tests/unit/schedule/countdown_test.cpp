@@ -22,7 +22,7 @@ class Countdown : public MainWindowTest {
   std::string flashes() const {
     std::string s;
     for (const auto& call : trayCalls()) {
-      if (call.args[0] != NIM_MODIFY) continue;
+      if (call.args[0] != kNimModify) continue;
       const auto& r = call.records[0];
       s += (r[20] | r[21] | r[22] | r[23]) == 0 ? 'B' : 'S';
     }
@@ -52,7 +52,7 @@ TEST_F(Countdown, CountsDownFlashesAndFiresOnTheTargetSecond) {
   const auto exits = platform.named("ExitWindowsEx");
   ASSERT_EQ(exits.size(), 1u);
   EXPECT_EQ(exits[0].args, (std::vector<std::int64_t>{6, 0}));
-  EXPECT_EQ(trayCalls().back().args[0], NIM_DELETE);
+  EXPECT_EQ(trayCalls().back().args[0], kNimDelete);
 }
 
 TEST_F(Countdown, TargetAlreadyPastAtTheFirstTickFiresWithANegativeCount) {

@@ -4,12 +4,13 @@
 
 #include <cstring>
 
+#include "platform/byte_record.h"
+
 namespace slumbrix {
 namespace {
 
 std::uint32_t read32(const std::uint8_t* p) {
-  return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
-         std::uint32_t{p[3]} << 24;
+  return record::readU32({p, 4}, 0);
 }
 
 TEST(NotifyIconData, RecordIs88LittleEndianBytes) {
@@ -17,8 +18,8 @@ TEST(NotifyIconData, RecordIs88LittleEndianBytes) {
   data.cbSize = 88;
   data.hWnd = 0x12345678;
   data.uID = 1;
-  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  data.uCallbackMessage = WM_MOUSEMOVE;
+  data.uFlags = kNifMessage | kNifIcon | kNifTip;
+  data.uCallbackMessage = kWmMouseMove;
   data.hIcon = 0xCAFE;
   data.setTip("No action started");
   const auto bytes = data.toBytes();

@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
+#include "platform/byte_record.h"
+
+namespace slumbrix::test {
+namespace {
+
+using TrayIcon = MainWindowTest;
+
+// The record the shell gets at start-up, read as the shell reads it: without the message
+// flag the icon's clicks never come back (no double-click, no menu), without the tip flag
+// there is never a tooltip.
+TEST_F(TrayIcon, StartUpAddsTheIconWithTheWholeRecord) {
+  form.start();
+  const auto sends = trayCalls();
+  ASSERT_EQ(sends.size(), 1u);
+  EXPECT_EQ(sends[0].args[0], 0);  // NIM_ADD
+  const std::vector<std::uint8_t>& bytes = sends[0].records.at(0);
+  ASSERT_EQ(bytes.size(), 88u);
+  EXPECT_EQ(record::readU32(bytes, 0), 88u);                 // cbSize
+  EXPECT_EQ(record::readU32(bytes, 4), form.hWnd());         // hWnd
+  EXPECT_EQ(record::readU32(bytes, 8), 1u);                  // uID
+  EXPECT_EQ(record::readU32(bytes, 12), 1u | 2u | 4u);       // NIF_MESSAGE | NIF_ICON | NIF_TIP
+  EXPECT_EQ(record::readU32(bytes, 16), 0x200u);             // WM_MOUSEMOVE
+  EXPECT_EQ(record::readU32(bytes, 20), form.iconHandle());  // hIcon
+  EXPECT_NE(form.iconHandle(), 0u);
+  EXPECT_NE(form.hWnd(), 0u);
+  EXPECT_EQ(record::readChars(bytes, 24, 18), std::string("No action started\0", 18));
+  EXPECT_EQ(record::readChars(bytes, 42, 46), std::string(46, ' '));
+}
+
+}  // namespace
+}  // namespace slumbrix::test

@@ -77,7 +77,8 @@ def prepare_countdown(window_id, action, unit, period):
     choose(window, 'cmbAction', ACTIONS, action)
     choose(window, 'cmbUnit', UNITS, unit)
     window.click('txtPeriod')
-    window.keys('ctrl+a', *str(period))
+    # The digit field discards Ctrl+A like every control character; Shift+Home selects.
+    window.keys('End', 'shift+Home', *str(period))
 
 
 def click_activate(window_id):

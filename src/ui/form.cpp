@@ -1,6 +1,30 @@
 #include "ui/form.h"
 
+#include <algorithm>
+
+#include "ui/buttons.h"
+#include "ui/text_box.h"
+
 namespace slumbrix {
+namespace {
+
+bool takesFocus(const Control& control) {
+  switch (control.kind()) {
+    case ControlKind::TextBox:
+    case ControlKind::CommandButton:
+    case ControlKind::CheckBox:
+    case ControlKind::ComboBox:
+    case ControlKind::VScrollBar:
+      return true;
+    case ControlKind::OptionButton:
+      // Tab reaches a group of option buttons at its chosen one.
+      return static_cast<const OptionButton&>(control).Value();
+    default:
+      return false;
+  }
+}
+
+}  // namespace
 
 Form::Form(std::string name, WindowSystem& windowSystem)
     : Control(ControlKind::Form, std::move(name)), windowSystem_(windowSystem) {}
@@ -80,6 +104,31 @@ bool Form::unload() {
   windowSystem_.hideForm(*this);
   windowSystem_.destroyPeers(*this);
   return true;
+}
+
+std::vector<Control*> Form::tabOrder() const {
+  std::vector<Control*> order;
+  for (Control* c : raw_)
+    if (c->tabStop && takesFocus(*c) && c->isUsable()) order.push_back(c);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+  return order;
+}
+
+Control* Form::tab(const Control* from, bool forward) {
+  const std::vector<Control*> order = tabOrder();
+  if (order.empty()) return nullptr;
+  const auto count = static_cast<std::ptrdiff_t>(order.size());
+  const std::ptrdiff_t at = std::find(order.begin(), order.end(), from) - order.begin();
+  std::ptrdiff_t next = 0;
+  if (at == count) {
+    next = forward ? 0 : count - 1;
+  } else {
+    next = (at + (forward ? 1 : count - 1)) % count;
+  }
+  Control* target = order[static_cast<std::size_t>(next)];
+  if (target->kind() == ControlKind::TextBox) static_cast<TextBox*>(target)->selectAll();
+  return target;
 }
 
 bool Form::keyPress(std::int16_t keyAscii) {

@@ -66,6 +66,17 @@ class Form : public Control {
   std::function<void(std::int16_t& keyAscii)> KeyPress;
   std::function<void(int button, int shift, double x, double y)> MouseMove;
 
+  // The tab order: the controls that can take the focus now, by tabIndex (ties in the order
+  // they were added). A control can take it when it is usable, a tab stop, and of a kind that
+  // takes the focus (text field, button, check box, list, spin button, and the chosen option
+  // button of its group).
+  std::vector<Control*> tabOrder() const;
+  // Tab (forward) or Shift+Tab pressed while `from` has the focus (null, or a control outside
+  // the tab order: from before the first or after the last). Returns the control the focus
+  // moves to, null when none can take it. A text field reached this way has its whole text
+  // selected, as in a dialog.
+  Control* tab(const Control* from, bool forward);
+
   // User input: a key that reaches the form itself (no control has the focus).
   bool keyPress(std::int16_t keyAscii);
   // A mouse move over the form, x and y in twips; the tray icon's callback arrives this way,

@@ -20,9 +20,17 @@ std::vector<Menu*> Menu::items() const {
   return out;
 }
 
+bool Menu::inPopup() const {
+  const Control* topLevel = this;
+  while (topLevel->container() != nullptr && topLevel->container()->kind() == ControlKind::Menu)
+    topLevel = topLevel->container();
+  return !topLevel->Visible();
+}
+
 bool Menu::click() {
   const Form* owner = form();
-  if (!Enabled() || owner == nullptr || !owner->takesInput()) return false;
+  if (!Enabled() || owner == nullptr || !owner->isLoaded()) return false;
+  if (!owner->takesInput() && !inPopup()) return false;
   if (Click) Click();
   return true;
 }

@@ -19,8 +19,14 @@ class Menu : public Control {
   // The items of this menu, in order.
   std::vector<Menu*> items() const;
 
+  // True for a pop-up menu and its items: a top-level menu kept off the menu bar (hidden),
+  // which the program opens itself.
+  bool inPopup() const;
+
   std::function<void()> Click;
-  // User input. An item of a hidden menu can still be chosen when that menu pops up.
+  // User input: the item is chosen. An item of the menu bar is the window's own input and is
+  // refused while a modal window of the form is open; an item of a pop-up menu (a hidden
+  // menu, opened by the program from a notification-area icon) is taken also then.
   bool click();
 
  private:

@@ -34,9 +34,9 @@ void VScrollBar::setValue(std::int16_t value) {
   }
 }
 
-bool VScrollBar::step(std::int32_t towards) {
+bool VScrollBar::step(std::int32_t towards, std::int32_t change) {
   if (!isUsable()) return false;
-  const std::int32_t delta = towards >= value_ ? SmallChange : -SmallChange;
+  const std::int32_t delta = towards >= value_ ? change : -change;
   const std::int32_t next = value_ + delta;
   // Never step past the end the arrow points to.
   const std::int32_t bounded = delta > 0 ? std::min(next, towards) : std::max(next, towards);
@@ -45,10 +45,16 @@ bool VScrollBar::step(std::int32_t towards) {
 }
 
 bool VScrollBar::arrowUp() {
-  return step(min_);
+  return step(min_, SmallChange);
 }
 bool VScrollBar::arrowDown() {
-  return step(max_);
+  return step(max_, SmallChange);
+}
+bool VScrollBar::pageUp() {
+  return step(min_, LargeChange);
+}
+bool VScrollBar::pageDown() {
+  return step(max_, LargeChange);
 }
 
 }  // namespace slumbrix

@@ -30,10 +30,14 @@ class VScrollBar : public Control {
   // happens. Returns false when the bar is not usable.
   bool arrowUp();
   bool arrowDown();
+  // User input: one page step (a click in the track, Page Up or Page Down). Moves LargeChange
+  // toward Min (up) or Max (down) in one change, never past the end.
+  bool pageUp();
+  bool pageDown();
 
  private:
   std::int16_t clamp(std::int32_t value) const;
-  bool step(std::int32_t towards);
+  bool step(std::int32_t towards, std::int32_t change);
 
   std::int16_t min_ = 0;
   std::int16_t max_ = 32767;

@@ -2,12 +2,26 @@
 
 #include <algorithm>
 
+#include "ui/form.h"
+
 namespace slumbrix {
 namespace {
 
 // Deeper nesting than this can only come from handlers that never settle; the change is
 // still made, but its handler is not run again.
 constexpr int kMaxChangeDepth = 64;
+
+// Clipboard text as a field takes it: a one-line field its first line, a field of several
+// lines every line, each ended CR LF.
+std::string pastedText(std::string text, bool multiLine) {
+  if (!multiLine) return text.substr(0, text.find_first_of("\r\n"));
+  std::string lines;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) lines += '\r';
+    lines += text[i];
+  }
+  return lines;
+}
 
 }  // namespace
 
@@ -60,7 +74,21 @@ void TextBox::edit(std::string text, int caret) {
 bool TextBox::typeChar(std::int16_t keyAscii) {
   if (!isUsable()) return false;
   if (KeyPress) KeyPress(keyAscii);
-  if (keyAscii == 0 || locked_) return false;
+  switch (keyAscii) {
+    case 0:
+      return false;  // discarded by KeyPress
+    case kCtrlA:
+      return selectAll();
+    case kCtrlC:
+      return copy();
+    case kCtrlV:
+      return pasteClipboard();
+    case kCtrlX:
+      return cut();
+    default:
+      break;
+  }
+  if (locked_) return false;
   std::string text = text_;
   if (keyAscii == kBackspace) {
     if (selLength_ > 0) {
@@ -72,7 +100,8 @@ bool TextBox::typeChar(std::int16_t keyAscii) {
     }
     return true;
   }
-  if (keyAscii < 32 || keyAscii > 255) return false;  // control keys insert nothing
+  if (keyAscii == kEnter && multiLine) return paste("\r\n");
+  if (keyAscii < 32 || keyAscii > 255) return false;  // other control keys insert nothing
   return paste(std::string(1, static_cast<char>(keyAscii)));
 }
 
@@ -108,6 +137,32 @@ bool TextBox::paste(const std::string& insert) {
 
 bool TextBox::replaceText(const std::string& text) {
   return selectAll() && paste(text);
+}
+
+WindowSystem* TextBox::windowSystem() {
+  Form* owner = form();
+  return owner == nullptr ? nullptr : &owner->windowSystem();
+}
+
+bool TextBox::copy() {
+  WindowSystem* ws = windowSystem();
+  if (!isUsable() || selLength_ == 0 || ws == nullptr) return false;
+  ws->setClipboardText(
+      text_.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
+  return true;
+}
+
+bool TextBox::cut() {
+  if (locked_ || !copy()) return false;
+  return pressDelete();
+}
+
+bool TextBox::pasteClipboard() {
+  WindowSystem* ws = windowSystem();
+  if (!isUsable() || locked_ || ws == nullptr) return false;
+  const std::string text = pastedText(ws->clipboardText(), multiLine);
+  // An empty clipboard (or an empty first line) leaves the selection in place.
+  return !text.empty() && paste(text);
 }
 
 }  // namespace slumbrix

@@ -8,15 +8,25 @@
 
 namespace slumbrix {
 
-// A text field. Text is held in the system's narrow encoding, one character a byte.
+class WindowSystem;
+
+// A text field. Text is held in the system's narrow encoding, one character a byte; a field
+// of several lines ends its lines with CR LF.
 //
 // Assigning a different text runs Change at once, nested, before setText returns; assigning
 // the text it already holds runs nothing. A typed character reaches KeyPress first, by
-// reference; a handler that sets it to 0 discards it. Keys that produce no character (Delete,
-// arrows) and pasting do not pass through KeyPress.
+// reference; a handler that sets it to 0 discards it. That holds for the control characters
+// of the keyboard too: Ctrl+A selects all, Ctrl+C copies, Ctrl+V pastes and Ctrl+X cuts only
+// when KeyPress lets them pass. Keys that produce no character (Delete, arrows, Shift+Insert,
+// Ctrl+Insert, Shift+Delete) and the context menu's commands do not pass through KeyPress.
 class TextBox : public Control {
  public:
+  static constexpr std::int16_t kCtrlA = 1;
+  static constexpr std::int16_t kCtrlC = 3;
   static constexpr std::int16_t kBackspace = 8;
+  static constexpr std::int16_t kEnter = 13;
+  static constexpr std::int16_t kCtrlV = 22;
+  static constexpr std::int16_t kCtrlX = 24;
 
   explicit TextBox(std::string name) : Control(ControlKind::TextBox, std::move(name)) {}
 
@@ -41,18 +51,28 @@ class TextBox : public Control {
   std::function<void(std::int16_t& keyAscii)> KeyPress;
 
   // User input. Each returns false when the field did not take it (unusable, read-only,
-  // discarded by KeyPress, or over MaxLength).
+  // discarded by KeyPress, nothing to do, or over MaxLength).
   bool select(int start, int length);
   bool selectAll() { return select(0, static_cast<int>(text_.size())); }
+  // A character typed from the keyboard, control characters included (Backspace, Enter,
+  // Ctrl+letter as 1 to 26). Enter starts a new line in a field of several lines; other
+  // control characters insert nothing.
   bool typeChar(std::int16_t keyAscii);
   bool pressDelete();
   // Inserts over the selection; what does not fit into MaxLength is cut off.
   bool paste(const std::string& text);
   // Selects the whole text and pastes over it.
   bool replaceText(const std::string& text);
+  // The clipboard commands, through the form's window system. Pasting takes the clipboard's
+  // first line into a one-line field, and every line (ended CR LF) into one of several lines.
+  // Copying and cutting need a selection; copying works in a read-only field too.
+  bool copy();
+  bool cut();
+  bool pasteClipboard();
 
  private:
   void edit(std::string text, int caret);
+  WindowSystem* windowSystem();
 
   std::string text_;
   int maxLength_ = 0;

@@ -34,6 +34,11 @@ class WindowSystem {
   // shown.
   virtual int messageBox(const std::string& text, std::uint32_t style,
                          const std::string& title) = 0;
+  // The text on the clipboard, in the system's narrow encoding; empty when it holds none or
+  // cannot be read.
+  virtual std::string clipboardText() const = 0;
+  // Puts text on the clipboard; a clipboard that cannot be taken keeps what it held.
+  virtual void setClipboardText(const std::string& text) = 0;
   // Twips per pixel of the screen on each axis (15 at 96 dots per inch); never 0.
   virtual int twipsPerPixelX() const = 0;
   virtual int twipsPerPixelY() const = 0;

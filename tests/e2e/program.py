@@ -142,7 +142,8 @@ class Program:
         '''Chooses an action and a period, then clicks "Activate Timer".'''
         self.choose_in_list(window, 'cmbAction', action_steps)
         self.click(window, 'txtPeriod')
-        self.keys('ctrl+a')
+        # The digit field discards Ctrl+A like every control character; Shift+Home selects.
+        self.keys('End', 'shift+Home')
         self.type(period)
         self.choose_in_list(window, 'cmbUnit', unit_steps)
         self.click(window, 'cmdTimer')

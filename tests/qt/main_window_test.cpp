@@ -13,35 +13,10 @@
 #include "app/frm_main.h"
 #include "frontend/qt/spin_peer.h"
 #include "qt_test_support.h"
-#include "support/fake_platform.h"
 #include "support/scripted_cpu_usage.h"
 
 namespace slumbrix::test {
 namespace {
-
-class MainWindowWidgets : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ws.setOnEnd([this] { ended = true; });
-    ws.setTrayAvailable(true);
-    form.start();
-    window = ws.window(form);
-    ASSERT_NE(window, nullptr);
-    QApplication::setActiveWindow(window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  }
-  void click(Control& control) {
-    auto* widget = dynamic_cast<QWidget*>(control.peer());
-    ASSERT_NE(widget, nullptr) << control.name();
-    QTest::mouseClick(widget, Qt::LeftButton);
-  }
-
-  QtWindowSystem ws;
-  FakePlatform platform;
-  frmMain form{ws, platform};
-  FormWindow* window = nullptr;
-  bool ended = false;
-};
 
 TEST_F(MainWindowWidgets, ActivateTimerArmsAndDisarms) {
   auto* button = widgetOf<QPushButton>(form.cmdTimer);

@@ -9,8 +9,9 @@
 
 #include <functional>
 
-#include "demo_form.h"
+#include "app/frm_main.h"
 #include "frontend/qt/qt_window_system.h"
+#include "support/fake_platform.h"
 
 namespace slumbrix::test {
 
@@ -40,21 +41,28 @@ inline void chooseInMenu(QWidget& menu, const QString& text) {
   menu.close();
 }
 
-// The demo window, shown, in a window system that ends into a flag instead of quitting.
-class DemoWindowTest : public ::testing::Test {
+// The real main window, started over the recording platform and shown, in a window system
+// that ends into a flag instead of quitting.
+class MainWindowWidgets : public ::testing::Test {
  protected:
   void SetUp() override {
     ws.setOnEnd([this] { ended = true; });
     ws.setTrayAvailable(true);
-    form.show();
+    form.start();
     window = ws.window(form);
     ASSERT_NE(window, nullptr);
     QApplication::setActiveWindow(window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
+  void click(Control& control) {
+    auto* widget = dynamic_cast<QWidget*>(control.peer());
+    ASSERT_NE(widget, nullptr) << control.name();
+    QTest::mouseClick(widget, Qt::LeftButton);
+  }
 
   QtWindowSystem ws;
-  DemoForm form{ws};
+  FakePlatform platform;
+  frmMain form{ws, platform};
   FormWindow* window = nullptr;
   bool ended = false;
 };

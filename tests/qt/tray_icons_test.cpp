@@ -33,45 +33,50 @@ Record trayRecord(Handle window, Handle icon, const std::string& tip) {
   return record;
 }
 
-class TrayTest : public DemoWindowTest {
+// The Linux platform's tray beside the real main window, whose mouse moves are recorded.
+class TrayTest : public MainWindowWidgets {
  protected:
   void SetUp() override {
-    DemoWindowTest::SetUp();
-    connectPlatform(platform, ws);
+    MainWindowWidgets::SetUp();
+    connectPlatform(linuxPlatform, ws);
     handle = ws.windowHandle(form);
+    form.MouseMove = [this](int, int, double x, double) {
+      events.push_back("mouse " + std::to_string(static_cast<int>(x)));
+    };
   }
-  QSystemTrayIcon* icon() { return platform.trayIcons().icon(handle, 1); }
+  QSystemTrayIcon* icon() { return linuxPlatform.trayIcons().icon(handle, 1); }
 
-  LinuxPlatform platform;
+  LinuxPlatform linuxPlatform;
   Handle handle = 0;
+  std::vector<std::string> events;
 };
 
 TEST_F(TrayTest, TheRecordBecomesTheIcon) {
   const Record added = trayRecord(handle, ws.iconHandle(form), "No action started");
-  platform.Shell_NotifyIconA(0, added.data());
+  linuxPlatform.Shell_NotifyIconA(0, added.data());
   ASSERT_NE(icon(), nullptr);
   EXPECT_EQ(icon()->toolTip(), "No action started");
   EXPECT_FALSE(icon()->icon().isNull());
-  EXPECT_EQ(platform.Shell_NotifyIconA(0, added.data()), 0);  // the same icon twice
+  EXPECT_EQ(linuxPlatform.Shell_NotifyIconA(0, added.data()), 0);  // the same icon twice
 
   // The blank phase of flashing: an icon of the same size with nothing in it.
-  platform.Shell_NotifyIconA(1, trayRecord(handle, 0, "Reboot on 12/7/2026").data());
+  linuxPlatform.Shell_NotifyIconA(1, trayRecord(handle, 0, "Reboot on 12/7/2026").data());
   EXPECT_EQ(icon()->toolTip(), "Reboot on 12/7/2026");
   const QImage blank = icon()->icon().pixmap(32, 32).toImage();
   EXPECT_EQ(blank.size(), QSize(32, 32));
   EXPECT_EQ(blank.pixelColor(16, 16).alpha(), 0);
 
   // A tip without its NUL is read to the end of its field.
-  platform.Shell_NotifyIconA(1, trayRecord(handle, 0, std::string(64, 'x')).data());
+  linuxPlatform.Shell_NotifyIconA(1, trayRecord(handle, 0, std::string(64, 'x')).data());
   EXPECT_EQ(icon()->toolTip(), QString(64, 'x'));
 
-  EXPECT_EQ(platform.Shell_NotifyIconA(2, added.data()), 1);
+  EXPECT_EQ(linuxPlatform.Shell_NotifyIconA(2, added.data()), 1);
   EXPECT_EQ(icon(), nullptr);
-  EXPECT_EQ(platform.Shell_NotifyIconA(1, added.data()), 0);
+  EXPECT_EQ(linuxPlatform.Shell_NotifyIconA(1, added.data()), 0);
 }
 
 TEST_F(TrayTest, ClicksComeBackAsTheShellsMouseMessages) {
-  platform.Shell_NotifyIconA(0, trayRecord(handle, ws.iconHandle(form), "Slumbrix").data());
+  linuxPlatform.Shell_NotifyIconA(0, trayRecord(handle, ws.iconHandle(form), "Slumbrix").data());
   ASSERT_NE(icon(), nullptr);
   const std::pair<QSystemTrayIcon::ActivationReason, const char*> rows[] = {
       {QSystemTrayIcon::Trigger, "mouse 7725"},  // 515 x 15: the primary action
@@ -79,20 +84,20 @@ TEST_F(TrayTest, ClicksComeBackAsTheShellsMouseMessages) {
       {QSystemTrayIcon::Context, "mouse 7755"},  // 517 x 15
   };
   for (const auto& [reason, expected] : rows) {
-    form.events.clear();
+    events.clear();
     emit icon()->activated(reason);
-    EXPECT_TRUE(form.events.empty());  // not from inside the tray's own call
+    EXPECT_TRUE(events.empty());  // not from inside the tray's own call
     QCoreApplication::processEvents();
-    EXPECT_EQ(form.events, std::vector<std::string>{expected});
+    EXPECT_EQ(events, std::vector<std::string>{expected});
   }
   // The icon carries no menu of its own: the program opens its pop-up menu itself.
   EXPECT_EQ(icon()->contextMenu(), nullptr);
 }
 
 TEST_F(TrayTest, WindowsAndTheScreenSaverMessageNeedAnExistingWindow) {
-  EXPECT_EQ(platform.SendMessageA(handle + 0x1000, 0x112, 0xF140, 0), 0);
-  EXPECT_EQ(platform.SetForegroundWindow(handle + 0x1000), 0);
-  EXPECT_EQ(platform.SetForegroundWindow(handle), 1);
+  EXPECT_EQ(linuxPlatform.SendMessageA(handle + 0x1000, 0x112, 0xF140, 0), 0);
+  EXPECT_EQ(linuxPlatform.SetForegroundWindow(handle + 0x1000), 0);
+  EXPECT_EQ(linuxPlatform.SetForegroundWindow(handle), 1);
 }
 
 }  // namespace

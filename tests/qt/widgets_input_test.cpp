@@ -1,5 +1,5 @@
-// User input on the real widgets reaches the model through its input calls, and the widgets
-// then show what the model holds.
+// User input on the real widgets of the main window reaches the model through its input calls,
+// and the widgets then show what the model holds.
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -15,15 +15,14 @@
 namespace slumbrix::test {
 namespace {
 
-using WidgetInput = DemoWindowTest;
+using WidgetInput = MainWindowWidgets;
 
 TEST_F(WidgetInput, TypingPassesTheKeyFilterAndTheClamp) {
   auto* hour = widgetOf<QLineEdit>(form.txtHour);
   ASSERT_NE(hour, nullptr);
   EXPECT_FALSE(hour->isEnabled());
-  QTest::mouseClick(widgetOf<QRadioButton>(form.optAt), Qt::LeftButton);
+  click(form.opt1);
   ASSERT_TRUE(hour->isEnabled());
-  EXPECT_EQ(form.events.back(), "opt 1");
 
   hour->setFocus();
   hour->end(false);
@@ -32,12 +31,12 @@ TEST_F(WidgetInput, TypingPassesTheKeyFilterAndTheClamp) {
   EXPECT_EQ(form.txtHour.Text(), "12");
   EXPECT_EQ(form.vsHour.Value(), 12);
 
-  for (auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Minus, Qt::Key_Backspace}) {
+  for (auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Minus, Qt::Key_Period, Qt::Key_Backspace}) {
     QTest::keyClick(hour, key);
     EXPECT_EQ(hour->text(), "12") << key;
   }
   QTest::keyClick(hour, Qt::Key_Home);
-  QTest::keyClick(hour, Qt::Key_Delete);
+  QTest::keyClick(hour, Qt::Key_Delete);  // a key without a character: works as usual
   EXPECT_EQ(hour->text(), "2");
   EXPECT_EQ(form.vsHour.Value(), 2);
 
@@ -46,22 +45,51 @@ TEST_F(WidgetInput, TypingPassesTheKeyFilterAndTheClamp) {
   EXPECT_EQ(hour->text(), "1");
 }
 
-TEST_F(WidgetInput, CtrlVIsFilteredButTheContextMenuPastes) {
-  QTest::mouseClick(widgetOf<QRadioButton>(form.optAt), Qt::LeftButton);
-  auto* hour = widgetOf<QLineEdit>(form.txtHour);
-  QApplication::clipboard()->setText("7");
-  hour->setFocus();
-  hour->selectAll();
-  QTest::keySequence(hour, QKeySequence::Paste);
-  EXPECT_EQ(hour->text(), "1");
+TEST_F(WidgetInput, ClipboardShortcutsAreFilteredButTheContextMenuPastes) {
+  auto* period = widgetOf<QLineEdit>(form.txtPeriod);
+  QClipboard* clipboard = QApplication::clipboard();
+  clipboard->setText("7");
+  period->setFocus();
+  period->setSelection(0, 1);
+  for (auto key : {Qt::Key_V, Qt::Key_X, Qt::Key_C, Qt::Key_A, Qt::Key_Z}) {
+    QTest::keyClick(period, key, Qt::ControlModifier);
+    EXPECT_EQ(period->text(), "1") << key;
+    EXPECT_EQ(clipboard->text(), "7") << key;
+    EXPECT_EQ(form.txtPeriod.SelLength(), 1) << key;
+  }
+  QTest::keySequence(period, QKeySequence::Paste);
+  EXPECT_EQ(period->text(), "1");
 
-  hour->selectAll();
+  // The clipboard keys without a character pass: Shift+Insert pastes the first line.
+  clipboard->setText("42\nsecond line");
+  period->selectAll();
+  QTest::keyClick(period, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(period->text(), "42");
+  EXPECT_EQ(form.vsPeriod.Value(), 42);
+
+  clipboard->setText("7");
+  period->selectAll();
   whenOpen([](QWidget& menu) { chooseInMenu(menu, "&Paste"); });
   QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2),
-                            hour->mapToGlobal(QPoint(2, 2)));
-  QApplication::sendEvent(hour, &request);
-  EXPECT_EQ(hour->text(), "7");
-  EXPECT_EQ(form.vsHour.Value(), 7);
+                            period->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(period, &request);
+  EXPECT_EQ(period->text(), "7");
+  EXPECT_EQ(form.vsPeriod.Value(), 7);
+}
+
+TEST_F(WidgetInput, TheThresholdFieldSelectsAndCopies) {
+  click(form.Option1);
+  auto* threshold = widgetOf<QLineEdit>(form.txtAuslastung);
+  ASSERT_TRUE(threshold->isEnabled());
+  QApplication::clipboard()->setText("55");
+  threshold->setFocus();
+  threshold->setCursorPosition(0);
+  QTest::keyClick(threshold, Qt::Key_V, Qt::ControlModifier);  // read-only
+  EXPECT_EQ(threshold->text(), "1");
+  QTest::keyClick(threshold, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(threshold->selectedText(), "1");
+  QTest::keyClick(threshold, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "1");
 }
 
 TEST_F(WidgetInput, SpinArrowsStepTheModel) {
@@ -80,6 +108,10 @@ TEST_F(WidgetInput, SpinArrowsStepTheModel) {
   spin->setFocus();
   QTest::keyClick(spin, Qt::Key_Up);
   EXPECT_EQ(form.vsPeriod.Value(), 2);
+  QTest::keyClick(spin, Qt::Key_PageUp);  // a page is one step on these spin buttons
+  EXPECT_EQ(form.vsPeriod.Value(), 3);
+  QTest::keyClick(spin, Qt::Key_PageDown);
+  EXPECT_EQ(form.vsPeriod.Value(), 2);
 
   // The hour's arrows are off with the field.
   QTest::mouseClick(widgetOf<SpinPeer>(form.vsHour), Qt::LeftButton, {}, up);
@@ -87,47 +119,65 @@ TEST_F(WidgetInput, SpinArrowsStepTheModel) {
 }
 
 TEST_F(WidgetInput, ButtonsChecksListsAndOptions) {
-  QTest::mouseClick(widgetOf<QPushButton>(form.cmdTimer), Qt::LeftButton);
-  EXPECT_EQ(form.events, std::vector<std::string>{"cmdTimer"});
-  EXPECT_EQ(widgetOf<QLabel>(form.lblStatus)->text(), "Timer Activated");
-
   auto* blink = widgetOf<QCheckBox>(form.chkBlink);
   QTest::mouseClick(blink, Qt::LeftButton);
   EXPECT_EQ(form.chkBlink.Value(), 0);
   EXPECT_FALSE(blink->isChecked());
+  EXPECT_FALSE(widgetOf<QLineEdit>(form.txtBlink)->isEnabled());
 
   auto* unit = widgetOf<QComboBox>(form.cmbUnit);
   unit->setFocus();
   QTest::keyClick(unit, Qt::Key_Down);
   EXPECT_EQ(form.cmbUnit.ListIndex(), 1);
-  EXPECT_EQ(form.events.back(), "cmbUnit Minutes");
+  EXPECT_EQ(form.cmbUnit.Text(), "Minutes");
 
-  auto* optIn = widgetOf<QRadioButton>(form.optIn);
-  auto* optAt = widgetOf<QRadioButton>(form.optAt);
+  int clicks = 0;
+  const auto optClick = form.opt1.Click;
+  form.opt1.Click = [&] {
+    ++clicks;
+    optClick();
+  };
+  auto* optIn = widgetOf<QRadioButton>(form.opt0);
+  auto* optAt = widgetOf<QRadioButton>(form.opt1);
   QTest::mouseClick(optAt, Qt::LeftButton);
-  EXPECT_TRUE(form.optAt.Value());
-  EXPECT_FALSE(form.optIn.Value());
+  EXPECT_TRUE(form.opt1.Value());
+  EXPECT_FALSE(form.opt0.Value());
   EXPECT_TRUE(optAt->isChecked());
   EXPECT_FALSE(optIn->isChecked());
   QTest::mouseClick(optAt, Qt::LeftButton);  // already chosen: no second click event
-  EXPECT_EQ(std::count(form.events.begin(), form.events.end(), "opt 1"), 1);
+  EXPECT_EQ(clicks, 1);
+
+  QTest::mouseClick(widgetOf<QPushButton>(form.cmdTimer), Qt::LeftButton);
+  EXPECT_EQ(form.mblnTimerActive, kVbTrue);
+  EXPECT_EQ(widgetOf<QPushButton>(form.cmdTimer)->text(), "Deactivate Timer");
 }
 
 TEST_F(WidgetInput, KeysReachTheFormOnlyWithoutAFocusedControl) {
+  std::vector<std::int16_t> keys;
+  const auto formKeyPress = form.KeyPress;
+  form.KeyPress = [&](std::int16_t& key) {
+    keys.push_back(key);
+    formKeyPress(key);
+  };
   auto* button = widgetOf<QPushButton>(form.cmdTimer);
   button->setFocus();
-  QTest::keyClick(button, Qt::Key_Return);  // Enter presses the focused button
-  EXPECT_EQ(form.events, std::vector<std::string>{"cmdTimer"});
   QTest::keyClick(button, Qt::Key_Escape);
   auto* period = widgetOf<QLineEdit>(form.txtPeriod);
   period->setFocus();
   QTest::keyClick(period, Qt::Key_Escape);
-  EXPECT_EQ(form.events, std::vector<std::string>{"cmdTimer"});
+  EXPECT_TRUE(keys.empty());
+  EXPECT_TRUE(window->isVisible());
+
+  button->setFocus();
+  QTest::keyClick(button, Qt::Key_Return);  // Enter presses the focused button
+  EXPECT_EQ(form.mblnTimerActive, kVbTrue);
 
   QApplication::focusWidget()->clearFocus();
-  QTest::keyClick(window, Qt::Key_Escape);
   QTest::keyClick(window, Qt::Key_X);
-  EXPECT_EQ(form.events, (std::vector<std::string>{"cmdTimer", "key 27", "key 120"}));
+  QTest::keyClick(window, Qt::Key_Escape);  // the main window's Escape hides it
+  EXPECT_EQ(keys, (std::vector<std::int16_t>{'x', 27}));
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(form.mblnTimerActive, kVbTrue);
 }
 
 TEST_F(WidgetInput, ADisabledFrameDisablesWhatItHolds) {

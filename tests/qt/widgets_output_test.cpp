@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/frm_about.h"
 #include "frontend/qt/picture_peer.h"
 #include "frontend/qt/spin_peer.h"
 #include "frontend/qt/timer_peer.h"
@@ -17,7 +18,7 @@
 namespace slumbrix::test {
 namespace {
 
-using WidgetOutput = DemoWindowTest;
+using WidgetOutput = MainWindowWidgets;
 
 TEST_F(WidgetOutput, ModelChangesShowInTheWidgets) {
   form.txtPeriod.setText("42");
@@ -28,14 +29,15 @@ TEST_F(WidgetOutput, ModelChangesShowInTheWidgets) {
   EXPECT_EQ(widgetOf<QPushButton>(form.cmdTimer)->text(), "Deactivate Timer");
   form.cmbAction.setListIndex(2);
   EXPECT_EQ(widgetOf<QComboBox>(form.cmbAction)->currentText(), "Log OFF");
+  const int items = form.cmbAction.ListCount();
   form.cmbAction.addItem("Lock Computer");
-  EXPECT_EQ(widgetOf<QComboBox>(form.cmbAction)->count(), 6);
+  EXPECT_EQ(widgetOf<QComboBox>(form.cmbAction)->count(), items + 1);
   EXPECT_EQ(widgetOf<QComboBox>(form.cmbAction)->currentIndex(), 2);
   form.chkBlink.setValue(0);
   EXPECT_FALSE(widgetOf<QCheckBox>(form.chkBlink)->isChecked());
-  form.optAt.setValue(true);
-  EXPECT_TRUE(widgetOf<QRadioButton>(form.optAt)->isChecked());
-  EXPECT_FALSE(widgetOf<QRadioButton>(form.optIn)->isChecked());
+  form.opt1.setValue(true);
+  EXPECT_TRUE(widgetOf<QRadioButton>(form.opt1)->isChecked());
+  EXPECT_FALSE(widgetOf<QRadioButton>(form.opt0)->isChecked());
   EXPECT_TRUE(widgetOf<QLineEdit>(form.txtHour)->isEnabled());
   form.Command1.setVisible(false);
   EXPECT_FALSE(widgetOf<QPushButton>(form.Command1)->isVisible());
@@ -55,7 +57,7 @@ TEST_F(WidgetOutput, PositionsAndSizesComeFromTwips) {
   EXPECT_EQ(widgetOf<QLabel>(form.lblCpuUsage)->parentWidget(), usage);
   EXPECT_EQ(widgetOf<QLabel>(form.lblCpuUsage)->pos(), QPoint(2, 42));
   // The option buttons sit in the borderless picture box that groups them.
-  EXPECT_EQ(widgetOf<QRadioButton>(form.optAt)->parentWidget(), widgetOf<PicturePeer>(form.pic));
+  EXPECT_EQ(widgetOf<QRadioButton>(form.opt1)->parentWidget(), widgetOf<PicturePeer>(form.pic));
   EXPECT_EQ(widgetOf<SpinPeer>(form.vsHour)->size(), QSize(11, 21));
   // A fixed window: the client area below the menu bar is 5190 x 6315 twips.
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
@@ -69,7 +71,7 @@ TEST_F(WidgetOutput, FontsAndColours) {
   EXPECT_TRUE(widgetOf<QGroupBox>(form.frame)->font().bold());
   EXPECT_FALSE(widgetOf<QComboBox>(form.cmbAction)->font().bold());
   EXPECT_DOUBLE_EQ(widgetOf<QLabel>(form.lblStatus)->font().pointSizeF(), 12);
-  EXPECT_DOUBLE_EQ(widgetOf<QLabel>(form.lblAction)->font().pointSizeF(), 8.25);
+  EXPECT_DOUBLE_EQ(widgetOf<QLabel>(form.lbl0)->font().pointSizeF(), 8.25);
   const QLabel* usage = widgetOf<QLabel>(form.lblCpuUsage);
   EXPECT_TRUE(usage->font().bold());
   EXPECT_EQ(usage->palette().color(QPalette::WindowText), QColor(0xC0, 0, 0));
@@ -79,20 +81,38 @@ TEST_F(WidgetOutput, FontsAndColours) {
   EXPECT_EQ(status->palette().color(QPalette::Window), QColor(Qt::white));
 }
 
-TEST_F(WidgetOutput, TheTabOrderFollowsTabIndex) {
+TEST_F(WidgetOutput, TheTabOrderIsTheForms) {
   EXPECT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(form.cmdTimer));  // tab index 0
+  // Tab index 1 and 2 are the frame and the picture box, which take no focus; the option
+  // button "Activate at:" (6) is not the chosen one, and the check box (8) is hidden.
+  const Control* expected[] = {&form.txtPeriod, &form.cmbUnit, &form.opt0, &form.vsPeriod,
+                               &form.vsBlink};
+  for (const Control* control : expected) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(*control)) << control->name();
+  }
+  // All the way round and back, as the form's order says.
+  const std::vector<Control*> order = form.tabOrder();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(*order.at(3)));
+  for (std::size_t i = 0; i < order.size(); ++i)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(*order.at(3)));
+  // A field reached by Tab has its whole text selected, in the model as in the widget.
+  form.txtBlink.setText("30");
+  widgetOf<QWidget>(form.vsBlink)->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(form.txtPeriod));  // 3
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(form.cmbUnit));  // 4
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(form.optIn));  // 5
+  ASSERT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(form.txtBlink));
+  EXPECT_EQ(form.txtBlink.SelLength(), 2);
+  EXPECT_EQ(widgetOf<QLineEdit>(form.txtBlink)->selectedText(), "30");
 }
 
 TEST_F(WidgetOutput, APictureBoxPaintsItsDrawingList) {
   auto* graph = widgetOf<PicturePeer>(form.picGraph);
   const QRect inner = graph->innerRect();
   const Color green = Color::fromRgb(0x008000);
+  form.picGraph.Cls();
   form.picGraph.FilledBox(0, 0, 50, 100, green);  // the left half, in the user scale
   QImage image = graph->grab().toImage();
   EXPECT_EQ(image.pixelColor(inner.left() + 5, inner.center().y()), QColor(0, 0x80, 0));
@@ -114,7 +134,9 @@ TEST_F(WidgetOutput, TheMenuBarHoldsTheVisibleMenus) {
   QMenu* file = bar->actions().at(0)->menu();
   ASSERT_EQ(file->actions().size(), 2);
   file->actions().at(0)->trigger();
-  EXPECT_EQ(form.events.back(), "ueber");
+  ASSERT_NE(form.about(), nullptr);
+  EXPECT_TRUE(form.about()->isShown());
+  ASSERT_TRUE(form.about()->unload());
 
   form.mnuPopup.setVisible(true);
   QCoreApplication::processEvents();
@@ -123,21 +145,41 @@ TEST_F(WidgetOutput, TheMenuBarHoldsTheVisibleMenus) {
 }
 
 TEST_F(WidgetOutput, APopupMenuOpensAndItsChoiceReachesTheModel) {
+  form.hide();
   whenOpen([](QWidget& menu) { chooseInMenu(menu, "Restore"); });
   ws.popupMenu(form, form.mnuPopup);
-  EXPECT_EQ(form.events.back(), "menuwieder");
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(WidgetOutput, ExitFromThePopupMenuEndsWhileTheAboutWindowIsOpen) {
+  ASSERT_TRUE(form.ueber.click());
+  QWidget* about = ws.window(*form.about());
+  ASSERT_NE(about, nullptr);
+  whenOpen([](QWidget& menu) { chooseInMenu(menu, "Exit Slumbrix"); });
+  ws.popupMenu(form, form.mnuPopup);
+  EXPECT_TRUE(ended);
+  EXPECT_TRUE(ws.ended());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(ws.window(*form.about()), nullptr);
+  EXPECT_TRUE(platform.named("ExitWindowsEx").empty());
 }
 
 TEST_F(WidgetOutput, TimersArePreciseAndTickTheModel) {
-  const auto* peer = dynamic_cast<const TimerPeer*>(form.tmrRefresh.peer());
+  // The clock's timer runs for the whole run.
+  const auto* peer = dynamic_cast<const TimerPeer*>(form.thetime.peer());
   ASSERT_NE(peer, nullptr);
-  EXPECT_FALSE(peer->qtimer().isActive());
-  form.tmrRefresh.setEnabled(true);
+  EXPECT_TRUE(peer->qtimer().isActive());
   EXPECT_EQ(peer->qtimer().timerType(), Qt::PreciseTimer);
-  EXPECT_EQ(peer->qtimer().interval(), 10);
-  for (int i = 0; i < 500 && form.ticks < 3; ++i) QTest::qWait(10);
-  EXPECT_GE(form.ticks, 3);
-  form.tmrRefresh.setEnabled(false);
+  EXPECT_EQ(peer->qtimer().interval(), 500);
+  int ticks = 0;
+  const auto clockTick = form.thetime.Tick;
+  form.thetime.Tick = [&] {
+    ++ticks;
+    clockTick();
+  };
+  for (int i = 0; i < 300 && ticks < 2; ++i) QTest::qWait(10);
+  EXPECT_GE(ticks, 2);
+  form.thetime.setEnabled(false);
   EXPECT_FALSE(peer->qtimer().isActive());
 }
 

@@ -1,5 +1,6 @@
 // Windows as the forms ask for them: closing, modality, message boxes, handles, the program's
 // end and the window without a notification area.
+#include <QClipboard>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,65 +9,81 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/frm_about.h"
 #include "frontend/qt/message_box.h"
 #include "frontend/qt/picture_peer.h"
 #include "qt_test_support.h"
+#include "ui/buttons.h"
 
 namespace slumbrix::test {
 namespace {
 
-using WindowSystemTest = DemoWindowTest;
+using WindowSystemTest = MainWindowWidgets;
 
 TEST_F(WindowSystemTest, TheCloseButtonAsksTheForm) {
-  window->close();
-  EXPECT_EQ(form.events, std::vector<std::string>{"unload"});
-  EXPECT_FALSE(window->isVisible());  // the form cancelled and hid itself
+  window->close();  // the main window cancels and hides itself
+  EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(form.isLoaded());
+  EXPECT_FALSE(ended);
 
-  form.show();
-  form.cancelUnload = false;
-  window->close();
-  EXPECT_FALSE(form.isLoaded());
-  EXPECT_EQ(ws.window(form), nullptr);
-  EXPECT_EQ(form.cmdTimer.peer(), nullptr);
+  ASSERT_TRUE(form.ueber.click());
+  frmAbout& about = *form.about();
+  FormWindow* aboutWindow = ws.window(about);
+  ASSERT_NE(aboutWindow, nullptr);
+  aboutWindow->close();  // the About window agrees: unloaded, its window and peers gone
+  EXPECT_FALSE(about.isLoaded());
+  EXPECT_EQ(ws.window(about), nullptr);
+  EXPECT_EQ(about.Command1.peer(), nullptr);
+  EXPECT_TRUE(form.takesInput());
 }
 
 TEST_F(WindowSystemTest, AModalFormBlocksItsOwner) {
-  DemoDialog dialog(ws);
-  dialog.showModal(form);
-  FormWindow* shown = ws.window(dialog);
+  ASSERT_TRUE(form.ueber.click());
+  frmAbout& about = *form.about();
+  FormWindow* shown = ws.window(about);
   ASSERT_NE(shown, nullptr);
   EXPECT_EQ(shown->windowModality(), Qt::WindowModal);
   EXPECT_EQ(shown->parentWidget(), window);
   EXPECT_TRUE(shown->isVisible());
   QTest::mouseClick(widgetOf<QPushButton>(form.cmdTimer), Qt::LeftButton);
-  EXPECT_TRUE(form.events.empty());
+  EXPECT_EQ(form.mblnTimerActive, kVbFalse);
 
-  auto* notice = widgetOf<QPlainTextEdit>(dialog.txtNotice);
+  auto* notice = widgetOf<QPlainTextEdit>(about.txtÜberProg);
   ASSERT_NE(notice, nullptr);
   EXPECT_TRUE(notice->isReadOnly());
   EXPECT_EQ(notice->verticalScrollBar()->value(), 0);
-  EXPECT_TRUE(notice->toPlainText().startsWith("Line 1 of the notice.\nLine 2"));
+  EXPECT_TRUE(notice->toPlainText().startsWith("Slumbrix is freeware."));
   QTest::keyClicks(notice, "x");
-  EXPECT_EQ(dialog.txtNotice.Text().substr(0, 4), "Line");
+  EXPECT_EQ(about.txtÜberProg.Text(), frmAbout::kNotice);
+  // A field without a key filter: Ctrl+A and Ctrl+C copy the notice as the model holds it.
+  notice->setFocus();
+  QTest::keyClick(notice, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(notice, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QString::fromLatin1(frmAbout::kNotice));
 
-  QTest::mouseClick(widgetOf<PicturePeer>(dialog.Picture1), Qt::LeftButton);
-  EXPECT_EQ(dialog.logoClicks, 1);
-  QTest::mouseClick(widgetOf<QPushButton>(dialog.Command1), Qt::LeftButton);
-  EXPECT_FALSE(dialog.isLoaded());
+  QTest::mouseClick(widgetOf<PicturePeer>(about.Picture1), Qt::LeftButton);
+  EXPECT_EQ(platform.named("ShellExecuteA").size(), 1u);
+  QTest::mouseClick(widgetOf<QPushButton>(about.Command1), Qt::LeftButton);
+  EXPECT_FALSE(about.isLoaded());
   QTest::mouseClick(widgetOf<QPushButton>(form.cmdTimer), Qt::LeftButton);
-  EXPECT_EQ(form.events, std::vector<std::string>{"cmdTimer"});
+  EXPECT_EQ(form.mblnTimerActive, kVbTrue);
 }
 
 TEST_F(WindowSystemTest, AModalFormOutlivesItsOwnersWindow) {
-  DemoDialog dialog(ws);
-  dialog.showModal(form);
-  form.cancelUnload = false;
-  ASSERT_TRUE(form.unload());
+  // An owner of the test's own that agrees to unload; the real About window over it.
+  Form owner("frmOwner", ws);
+  owner.add<CommandButton>(nullptr, "cmdOk").setCaption("OK");
+  owner.clientWidth = 1500;
+  owner.clientHeight = 900;
+  owner.show();
+  frmAbout about(ws, platform);
+  about.showModal(owner);
+  ASSERT_TRUE(owner.unload());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  ASSERT_NE(ws.window(dialog), nullptr);
-  dialog.labelCaption.setCaption("Still here");
-  EXPECT_EQ(widgetOf<QLabel>(dialog.labelCaption)->text(), "Still here");
+  ASSERT_NE(ws.window(about), nullptr);
+  about.labelÜberCaption.setCaption("Still here");
+  EXPECT_EQ(widgetOf<QLabel>(about.labelÜberCaption)->text(), "Still here");
+  (void)about.unload();
 }
 
 TEST_F(WindowSystemTest, MessageBoxStyles) {
@@ -128,15 +145,20 @@ TEST_F(WindowSystemTest, WithoutANotificationAreaHidingMinimises) {
 }
 
 TEST_F(WindowSystemTest, TheEndStopsEverything) {
-  form.tmrRefresh.setEnabled(true);
+  int ticks = 0;
+  const auto clockTick = form.thetime.Tick;
+  form.thetime.Tick = [&] {
+    ++ticks;
+    clockTick();
+  };
+  ASSERT_TRUE(form.thetime.Enabled());
   ws.endProgram();
   EXPECT_TRUE(ended);
   EXPECT_TRUE(ws.ended());
   EXPECT_EQ(ws.window(form), nullptr);
-  EXPECT_EQ(form.tmrRefresh.peer(), nullptr);
-  const int ticks = form.ticks;
-  QTest::qWait(50);
-  EXPECT_EQ(form.ticks, ticks);
+  EXPECT_EQ(form.thetime.peer(), nullptr);
+  QTest::qWait(1200);  // more than two of the clock's intervals
+  EXPECT_EQ(ticks, 0);
   form.show();  // nothing more is shown
   EXPECT_EQ(ws.window(form), nullptr);
   EXPECT_EQ(ws.messageBox("late", 0, "Slumbrix"), 0);
@@ -152,7 +174,10 @@ namespace {
 // closed by anyone but the form.
 TEST(QtWindowSystemEnd, LeavesTheRunningEventLoop) {
   QtWindowSystem ws;
-  DemoForm form(ws);
+  Form form("frmTest", ws);
+  form.Unload = [](std::int16_t& cancel) { cancel = 1; };
+  form.clientWidth = 1500;
+  form.clientHeight = 900;
   form.show();
   QEventLoop loop;
   QTimer::singleShot(0, &loop, [&ws] { ws.endProgram(); });

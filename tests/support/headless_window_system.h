@@ -53,6 +53,8 @@ class HeadlessWindowSystem : public WindowSystem {
   std::vector<std::string> popups;
   // Show and hide requests, as "show frmMain", "modal frmAbout", "hide frmMain".
   std::vector<std::string> windowLog;
+  // The clipboard's text.
+  std::string clipboard;
 
   // Moves the clock forward, raising every tick that falls due on the way.
   void advance(std::int64_t milliseconds);
@@ -64,6 +66,10 @@ class HeadlessWindowSystem : public WindowSystem {
   void hideForm(Form& form) override;
   void popupMenu(Form& form, Menu& menu) override;
   int messageBox(const std::string& text, std::uint32_t style, const std::string& title) override;
+  std::string clipboardText() const override { return clipboard; }
+  void setClipboardText(const std::string& text) override {
+    if (!ended_) clipboard = text;
+  }
   int twipsPerPixelX() const override { return twipsPerPixel; }
   int twipsPerPixelY() const override { return twipsPerPixel; }
   Handle windowHandle(const Form& form) const override;

@@ -53,6 +53,17 @@ QFont fontOf(const Control& control, const Form& form) {
   return font;
 }
 
+Qt::Alignment horizontalAlignment(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Center:
+      return Qt::AlignHCenter;
+    case Alignment::Right:
+      return Qt::AlignRight;
+    default:
+      return Qt::AlignLeft;
+  }
+}
+
 void applyColors(QWidget& widget, const Control& control, QPalette::ColorRole text,
                  QPalette::ColorRole background) {
   QPalette palette = widget.palette();

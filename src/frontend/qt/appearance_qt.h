@@ -27,6 +27,9 @@ QFont fontOf(const Control& control, const Form& form);
 void applyColors(QWidget& widget, const Control& control, QPalette::ColorRole text,
                  QPalette::ColorRole background);
 
+// The model's horizontal alignment of a text as Qt's.
+Qt::Alignment horizontalAlignment(Alignment alignment);
+
 inline QColor toQColor(Color color) {
   return QColor(color.red, color.green, color.blue);
 }

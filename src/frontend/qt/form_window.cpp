@@ -92,7 +92,7 @@ QRect FormWindow::pixelRect(const Control& control) const {
 void FormWindow::build() {
   Form* form = this->form();
   for (Control* control : form->controls()) addControl(*control);
-  applyTabOrder();
+  applyFocusPolicies();
   rebuildMenuBar();
 }
 
@@ -107,28 +107,37 @@ void FormWindow::addControl(Control& control) {
   }
 }
 
-void FormWindow::applyTabOrder() {
-  std::vector<std::pair<int, QWidget*>> order;
-  for (const auto& [control, widget] : widgets_) {
-    if (widget->focusPolicy() == Qt::NoFocus) continue;
-    if (!control->tabStop) widget->setFocusPolicy(Qt::ClickFocus);
-    order.emplace_back(control->tabIndex, widget);
+void FormWindow::applyFocusPolicies() {
+  // A control that is no tab stop still takes the focus by a click.
+  for (const auto& [control, widget] : widgets_)
+    if (!control->tabStop && widget->focusPolicy() != Qt::NoFocus)
+      widget->setFocusPolicy(Qt::ClickFocus);
+}
+
+Control* FormWindow::controlOf(const QWidget* widget) const {
+  for (; widget != nullptr && widget != this; widget = widget->parentWidget()) {
+    for (const auto& [control, shown] : widgets_)
+      if (shown == widget) return const_cast<Control*>(control);
   }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
-  for (const auto& entry : order) tabOrder_.push_back(entry.second);
+  return nullptr;
 }
 
 void FormWindow::focusFirst() {
-  if (focusWidget() != nullptr) return;
-  for (QWidget* widget : tabOrder_) {
-    if (widget->isEnabled() && widget->isVisibleTo(this) &&
-        (widget->focusPolicy() & Qt::TabFocus)) {
-      widget->setFocus(Qt::TabFocusReason);
-      return;
-    }
-  }
+  if (focusWidget() != nullptr || form() == nullptr) return;
+  const std::vector<Control*> order = form()->tabOrder();
+  if (order.empty()) return;
+  const auto it = widgets_.find(order.front());
+  if (it != widgets_.end()) it->second->setFocus(Qt::TabFocusReason);
+}
+
+bool FormWindow::focusNextPrevChild(bool next) {
+  Form* form = this->form();
+  if (form == nullptr) return QWidget::focusNextPrevChild(next);
+  Control* target = form->tab(controlOf(QApplication::focusWidget()), next);
+  const auto it = widgets_.find(target);
+  if (it != widgets_.end())
+    it->second->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 QMenuBar* FormWindow::menuBar() const {

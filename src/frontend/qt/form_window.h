@@ -46,7 +46,7 @@ class FormWindow : public QWidget, public QtPeer {
   QRect pixelRect(const Control& control) const;
   int pixels(int twips, bool horizontal) const;
 
-  // Gives the focus to the first control in the tab order that can take it.
+  // Gives the focus to the first control in the form's tab order, unless a control has it.
   void focusFirst();
   // Rebuilds the menu bar once control returns to the event loop.
   void scheduleMenuBar();
@@ -56,12 +56,17 @@ class FormWindow : public QWidget, public QtPeer {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Tab and Shift+Tab (and Qt's own moves away from a widget that lost its use) go where the
+  // form's tab order says.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void addControl(Control& control);
   void registerContainer(const Control& control, QWidget* widget, QPoint innerOffset);
-  void applyTabOrder();
+  void applyFocusPolicies();
   void rebuildMenuBar();
+  // The control whose widget is `widget` or holds it; null for none.
+  Control* controlOf(const QWidget* widget) const;
 
   QtWindowSystem& windowSystem_;
   Handle handle_;
@@ -71,7 +76,6 @@ class FormWindow : public QWidget, public QtPeer {
   bool menuBarPending_ = false;
   std::map<const Control*, std::pair<QWidget*, QPoint>> containers_;
   std::map<const Control*, QWidget*> widgets_;
-  std::vector<QWidget*> tabOrder_;
   std::vector<QtPeer*> peers_;
   std::vector<std::unique_ptr<QtPeer>> ownedPeers_;
 };

@@ -1,6 +1,7 @@
 #include "frontend/qt/qt_window_system.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QMenu>
 #include <QScreen>
@@ -10,6 +11,7 @@
 #include "frontend/qt/appearance_qt.h"
 #include "frontend/qt/menus.h"
 #include "frontend/qt/message_box.h"
+#include "frontend/qt/qt_text.h"
 #include "frontend/qt/x11_taskbar.h"
 #include "platform/linux/tray_icons.h"
 #include "ui/menu.h"
@@ -149,6 +151,14 @@ int QtWindowSystem::messageBox(const std::string& text, std::uint32_t style,
                                const std::string& title) {
   if (ended_) return 0;
   return showMessageBox(text, style, title);
+}
+
+std::string QtWindowSystem::clipboardText() const {
+  return toAnsi(QApplication::clipboard()->text());
+}
+
+void QtWindowSystem::setClipboardText(const std::string& text) {
+  if (!ended_) QApplication::clipboard()->setText(fromAnsi(text));
 }
 
 int QtWindowSystem::twipsPerPixelX() const {

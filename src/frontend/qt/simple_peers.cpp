@@ -9,25 +9,11 @@
 #include "frontend/qt/widget_peer.h"
 
 namespace slumbrix {
-namespace {
-
-Qt::Alignment horizontal(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::Center:
-      return Qt::AlignHCenter;
-    case Alignment::Right:
-      return Qt::AlignRight;
-    default:
-      return Qt::AlignLeft;
-  }
-}
-
-}  // namespace
 
 LabelPeer::LabelPeer(FormWindow& window, Label& label, QWidget* parent)
     : QLabel(parent), QtPeer(label), window_(window) {
   setTextFormat(Qt::PlainText);
-  setAlignment(horizontal(label.alignment) | Qt::AlignTop);
+  setAlignment(horizontalAlignment(label.alignment) | Qt::AlignTop);
   setWordWrap(!label.autoSize);
   if (label.borderStyle == BorderStyle::Fixed3D) setFrameStyle(QFrame::Panel | QFrame::Sunken);
   applyColors(*this, label, QPalette::WindowText, QPalette::Window);

@@ -82,12 +82,23 @@ void SpinPeer::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void SpinPeer::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Up || event->key() == Qt::Key_PageUp) {
-    step(Arrow::Up);
-  } else if (event->key() == Qt::Key_Down || event->key() == Qt::Key_PageDown) {
-    step(Arrow::Down);
-  } else {
-    QWidget::keyPressEvent(event);
+  auto* bar = static_cast<VScrollBar*>(control_);
+  if (bar == nullptr) return QWidget::keyPressEvent(event);
+  switch (event->key()) {
+    case Qt::Key_Up:
+      bar->arrowUp();
+      break;
+    case Qt::Key_Down:
+      bar->arrowDown();
+      break;
+    case Qt::Key_PageUp:
+      bar->pageUp();
+      break;
+    case Qt::Key_PageDown:
+      bar->pageDown();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
   }
 }
 

@@ -11,7 +11,8 @@ namespace slumbrix {
 
 // A vertical scroll bar used as a spin button: two arrow buttons, one above the other, and
 // nothing between them. The upper arrow is arrowUp() of the model, the lower one arrowDown();
-// held down, an arrow repeats. With the focus, the Up and Down keys do the same.
+// held down, an arrow repeats. With the focus, the Up and Down keys do the same, and Page Up
+// and Page Down are the model's page steps.
 class SpinPeer : public QWidget, public QtPeer {
  public:
   SpinPeer(FormWindow& window, VScrollBar& bar, QWidget* parent);

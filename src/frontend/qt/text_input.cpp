@@ -1,8 +1,5 @@
-#include <QApplication>
-#include <QClipboard>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QRegularExpression>
 
 #include "frontend/qt/qt_text.h"
 #include "frontend/qt/text_peers.h"
@@ -10,9 +7,6 @@
 namespace slumbrix {
 namespace {
 
-constexpr std::int16_t kCtrlV = 22;
-constexpr std::int16_t kCtrlX = 24;
-constexpr std::int16_t kEnter = 13;
 constexpr std::int16_t kEscape = 27;
 
 bool isNavigation(int key) {
@@ -29,6 +23,24 @@ bool isNavigation(int key) {
     default:
       return false;
   }
+}
+
+// The control character a key makes, as the Windows keyboard makes it (Ctrl+A is 1 ...
+// Ctrl+Z is 26, Backspace 8, Enter 13, Escape 27); 0 for a key that makes none.
+std::int16_t controlCharacter(const QKeyEvent& event) {
+  const int key = event.key();
+  const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+  if (mods == Qt::NoModifier) {
+    if (key == Qt::Key_Backspace) return TextBox::kBackspace;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return TextBox::kEnter;
+  }
+  if (key == Qt::Key_Escape) return kEscape;
+  if ((mods & Qt::ControlModifier) == 0 || (mods & Qt::AltModifier) != 0) return 0;
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<std::int16_t>(key - Qt::Key_A + 1);
+  const QString text = event.text();
+  if (text.size() == 1 && text.at(0).unicode() > 0 && text.at(0).unicode() < 32)
+    return static_cast<std::int16_t>(text.at(0).unicode());
+  return 0;
 }
 
 }  // namespace
@@ -48,66 +60,26 @@ void TextInput::typeText(const QString& text) {
   }
 }
 
-void TextInput::pasteClipboard() {
-  QString text = QApplication::clipboard()->text();
-  // A one-line field takes the first line only.
-  if (singleLine()) text = text.section(QRegularExpression(QStringLiteral("[\r\n]")), 0, 0);
-  if (!singleLine())
-    text.replace(QRegularExpression(QStringLiteral("\r?\n")), QStringLiteral("\r\n"));
-  if (syncSelection()) textBox()->paste(toAnsi(text));
-}
-
-void TextInput::cut() {
-  if (!syncSelection() || textBox()->SelLength() == 0 || textBox()->Locked()) return;
-  const std::string& text = textBox()->Text();
-  QApplication::clipboard()->setText(
-      fromAnsi(text.substr(static_cast<std::size_t>(textBox()->SelStart()),
-                           static_cast<std::size_t>(textBox()->SelLength()))));
-  textBox()->pressDelete();
-}
-
 TextInput::KeyRoute TextInput::routeKey(const QKeyEvent& event) {
   TextBox* box = textBox();
   if (box == nullptr) return KeyRoute::Nobody;
-  const int key = event.key();
-  const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
-  if (isNavigation(key) || event.matches(QKeySequence::Copy) ||
-      event.matches(QKeySequence::SelectAll))
-    return KeyRoute::Widget;
+  if (isNavigation(event.key())) return KeyRoute::Widget;
   if (!syncSelection()) return KeyRoute::Nobody;
-  // Shift+Insert and Shift+Delete paste and cut directly; Ctrl+V and Ctrl+X are control
-  // characters that pass through the field's key handler first, which may discard them.
-  if (key == Qt::Key_Insert && mods == Qt::ShiftModifier) {
-    pasteClipboard();
-  } else if (key == Qt::Key_Delete && mods == Qt::ShiftModifier) {
-    cut();
-  } else if (key == Qt::Key_Delete && mods == Qt::NoModifier) {
+  const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+  // A key with a character goes through the field's key handler, which may discard it; the
+  // clipboard keys without one (Shift+Insert, Shift+Delete, Ctrl+Insert) do not.
+  if (const std::int16_t control = controlCharacter(event); control != 0) {
+    box->typeChar(control);
+  } else if (event.key() == Qt::Key_Delete && mods == Qt::NoModifier) {
     box->pressDelete();
-  } else if (key == Qt::Key_Backspace && mods == Qt::NoModifier) {
-    box->typeChar(TextBox::kBackspace);
-  } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == Qt::NoModifier) {
-    if (!singleLine() && !box->KeyPress) {
-      box->paste("\r\n");
-    } else {
-      box->typeChar(kEnter);
-    }
-  } else if (key == Qt::Key_Escape) {
-    box->typeChar(kEscape);
   } else if (event.matches(QKeySequence::Paste)) {
-    if (!box->KeyPress)
-      pasteClipboard();
-    else
-      box->typeChar(kCtrlV);
+    box->pasteClipboard();
   } else if (event.matches(QKeySequence::Cut)) {
-    if (!box->KeyPress)
-      cut();
-    else
-      box->typeChar(kCtrlX);
-  } else if ((mods & (Qt::ControlModifier | Qt::MetaModifier)) != 0) {
-    const QString text = event.text();
-    if (text.size() == 1 && text.at(0).unicode() < 32)
-      box->typeChar(static_cast<std::int16_t>(text.at(0).unicode()));
-  } else if (!event.text().isEmpty() && event.text().at(0).unicode() >= 32) {
+    box->cut();
+  } else if (event.matches(QKeySequence::Copy)) {
+    box->copy();
+  } else if ((mods & (Qt::ControlModifier | Qt::MetaModifier)) == 0 && !event.text().isEmpty() &&
+             event.text().at(0).unicode() >= 32) {
     typeText(event.text());
   } else {
     return KeyRoute::Nobody;
@@ -119,25 +91,29 @@ void TextInput::routeCommit(const QString& text) {
   typeText(text);
 }
 
-void TextInput::showContextMenu(QWidget& widget, const QPoint& globalPos, bool hasSelection) {
+void TextInput::showContextMenu(QWidget& widget, const QPoint& globalPos) {
   TextBox* box = textBox();
-  if (box == nullptr) return;
+  if (box == nullptr || !syncSelection()) return;
   const bool editable = !box->Locked();
+  const bool hasSelection = box->SelLength() > 0;
+  // Each command acts on the selection the model holds when it is chosen.
+  const auto onModel = [this](bool (TextBox::*command)()) {
+    return [this, command] {
+      if (syncSelection()) (textBox()->*command)();
+    };
+  };
   QMenu menu(&widget);
-  QAction* cutAction = menu.addAction(QObject::tr("Cu&t"), [this] { cut(); });
-  QAction* copyAction = menu.addAction(QObject::tr("&Copy"),
-                                       [&widget] { QMetaObject::invokeMethod(&widget, "copy"); });
-  QAction* pasteAction = menu.addAction(QObject::tr("&Paste"), [this] { pasteClipboard(); });
-  QAction* deleteAction = menu.addAction(QObject::tr("&Delete"), [this] {
-    if (syncSelection()) textBox()->pressDelete();
-  });
+  QAction* cutAction = menu.addAction(QObject::tr("Cu&t"), onModel(&TextBox::cut));
+  QAction* copyAction = menu.addAction(QObject::tr("&Copy"), onModel(&TextBox::copy));
+  QAction* pasteAction = menu.addAction(QObject::tr("&Paste"), onModel(&TextBox::pasteClipboard));
+  QAction* deleteAction = menu.addAction(QObject::tr("&Delete"), onModel(&TextBox::pressDelete));
   menu.addSeparator();
-  menu.addAction(QObject::tr("Select &All"), [this] {
-    if (textBox() != nullptr) textBox()->selectAll();
-  });
+  menu.addAction(QObject::tr("Select &All"), onModel(&TextBox::selectAll));
   cutAction->setEnabled(editable && hasSelection);
   copyAction->setEnabled(hasSelection);
-  pasteAction->setEnabled(editable && !QApplication::clipboard()->text().isEmpty());
+  const Form* owner = box->form();
+  pasteAction->setEnabled(editable && owner != nullptr &&
+                          !owner->windowSystem().clipboardText().empty());
   deleteAction->setEnabled(editable && hasSelection);
   menu.exec(globalPos);
 }

@@ -1,8 +1,5 @@
 #include "frontend/qt/text_peers.h"
 
-#include <QContextMenuEvent>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -13,17 +10,6 @@
 
 namespace slumbrix {
 namespace {
-
-Qt::Alignment horizontal(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::Center:
-      return Qt::AlignHCenter;
-    case Alignment::Right:
-      return Qt::AlignRight;
-    default:
-      return Qt::AlignLeft;
-  }
-}
 
 // The model's text as the multi-line widget shows it.
 QString withLineBreaks(const std::string& text) {
@@ -58,10 +44,9 @@ int modelPosition(const std::string& modelText, int widgetPos) {
 }
 
 LineEditPeer::LineEditPeer(FormWindow& window, TextBox& box, QWidget* parent)
-    : QLineEdit(parent), QtPeer(box), window_(window) {
+    : TextFieldPeer(window, box, parent) {
   setDragEnabled(false);
-  setAcceptDrops(false);
-  setAlignment(horizontal(box.alignment) | Qt::AlignVCenter);
+  setAlignment(horizontalAlignment(box.alignment) | Qt::AlignVCenter);
   applyColors(*this, box, QPalette::Text, QPalette::Base);
   initializeWidget(window, *this, *this, box, {Property::Locked, Property::Text});
 }
@@ -91,42 +76,9 @@ std::pair<int, int> LineEditPeer::widgetSelection() const {
   return {selectionStart(), selectionLength()};
 }
 
-void LineEditPeer::keyPressEvent(QKeyEvent* event) {
-  switch (routeKey(*event)) {
-    case KeyRoute::Model:
-      event->accept();
-      break;
-    case KeyRoute::Widget:
-      QLineEdit::keyPressEvent(event);
-      break;
-    case KeyRoute::Nobody:
-      event->ignore();
-      break;
-  }
-}
-
-void LineEditPeer::inputMethodEvent(QInputMethodEvent* event) {
-  routeCommit(event->commitString());
-  event->accept();
-}
-
-void LineEditPeer::contextMenuEvent(QContextMenuEvent* event) {
-  showContextMenu(*this, event->globalPos(), hasSelectedText());
-}
-
-// The middle button would paste the X selection past the model; it does nothing here.
-void LineEditPeer::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::MiddleButton) QLineEdit::mousePressEvent(event);
-}
-
-void LineEditPeer::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::MiddleButton) QLineEdit::mouseReleaseEvent(event);
-}
-
 TextEditPeer::TextEditPeer(FormWindow& window, TextBox& box, QWidget* parent)
-    : QPlainTextEdit(parent), QtPeer(box), window_(window) {
+    : TextFieldPeer(window, box, parent) {
   setTabChangesFocus(true);
-  setAcceptDrops(false);
   setVerticalScrollBarPolicy(box.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                    : Qt::ScrollBarAlwaysOff);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -167,37 +119,6 @@ std::pair<int, int> TextEditPeer::widgetSelection() const {
   const int start = modelPosition(box->Text(), cursor.selectionStart());
   const int end = modelPosition(box->Text(), cursor.selectionEnd());
   return {start, end - start};
-}
-
-void TextEditPeer::keyPressEvent(QKeyEvent* event) {
-  switch (routeKey(*event)) {
-    case KeyRoute::Model:
-      event->accept();
-      break;
-    case KeyRoute::Widget:
-      QPlainTextEdit::keyPressEvent(event);
-      break;
-    case KeyRoute::Nobody:
-      event->ignore();
-      break;
-  }
-}
-
-void TextEditPeer::inputMethodEvent(QInputMethodEvent* event) {
-  routeCommit(event->commitString());
-  event->accept();
-}
-
-void TextEditPeer::contextMenuEvent(QContextMenuEvent* event) {
-  showContextMenu(*this, event->globalPos(), textCursor().hasSelection());
-}
-
-void TextEditPeer::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::MiddleButton) QPlainTextEdit::mousePressEvent(event);
-}
-
-void TextEditPeer::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::MiddleButton) QPlainTextEdit::mouseReleaseEvent(event);
 }
 
 }  // namespace slumbrix

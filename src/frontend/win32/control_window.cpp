@@ -4,6 +4,19 @@
 
 namespace slumbrix::win32 {
 
+static_assert(SS_LEFT == ES_LEFT && SS_CENTER == ES_CENTER && SS_RIGHT == ES_RIGHT);
+
+DWORD alignmentStyle(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Center:
+      return SS_CENTER;
+    case Alignment::Right:
+      return SS_RIGHT;
+    default:
+      return SS_LEFT;
+  }
+}
+
 ControlWindow::ControlWindow(FormWindow& owner, Control& control)
     : owner_(owner), control_(control) {}
 

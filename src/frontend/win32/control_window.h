@@ -26,8 +26,6 @@ class ControlWindow : public NativeWindow, public ControlPeer {
   virtual void create(HWND parent) = 0;
   // The window that holds the controls contained in this one; null for plain controls.
   virtual HWND contentWindow() const { return nullptr; }
-  // True when the Tab key may move the focus here (given that the control is usable).
-  virtual bool focusable() const { return false; }
 
   void propertyChanged(Control& control, Property property) final;
   // Enables the window when the control and each container up to the form are enabled, so
@@ -60,6 +58,10 @@ class ControlWindow : public NativeWindow, public ControlPeer {
   ATOM nameAtom_ = 0;
   HWND named_ = nullptr;
 };
+
+// The model's text alignment as the style of a static or an edit control (both number it
+// alike).
+DWORD alignmentStyle(Alignment alignment);
 
 // The text as Windows takes it in a window title or control text.
 inline const char* text(const std::string& s) {

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "frontend/win32/form_window.h"
-#include "ui/text_box.h"
 
 namespace slumbrix::win32 {
 
@@ -113,19 +112,6 @@ void FormWindow::popup(Menu& menu) {
   if (Menu* item = menuForCommand(chosen)) item->click();
 }
 
-std::vector<ControlWindow*> FormWindow::tabStops() const {
-  std::vector<ControlWindow*> stops;
-  for (const auto& window : controls_) {
-    const Control& c = window->control();
-    if (window->focusable() && c.tabStop && c.isUsable() && isVisibleWindow(window->hwnd()))
-      stops.push_back(window.get());
-  }
-  std::stable_sort(stops.begin(), stops.end(), [](ControlWindow* a, ControlWindow* b) {
-    return a->control().tabIndex < b->control().tabIndex;
-  });
-  return stops;
-}
-
 ControlWindow* FormWindow::focusedControl() const {
   HWND focus = GetFocus();
   for (const auto& window : controls_) {
@@ -134,27 +120,23 @@ ControlWindow* FormWindow::focusedControl() const {
   return nullptr;
 }
 
+void FormWindow::focusOn(Control* control) {
+  const auto it = byControl_.find(control);
+  if (it != byControl_.end() && isVisibleWindow(it->second->hwnd())) SetFocus(it->second->hwnd());
+}
+
 void FormWindow::focusFirst() {
-  const std::vector<ControlWindow*> stops = tabStops();
-  SetFocus(stops.empty() ? hwnd_ : stops.front()->hwnd());
+  const std::vector<Control*> order = form_.tabOrder();
+  if (order.empty()) {
+    SetFocus(hwnd_);
+  } else {
+    focusOn(order.front());
+  }
 }
 
 void FormWindow::tab(bool forward) {
-  const std::vector<ControlWindow*> stops = tabStops();
-  if (stops.empty()) return;
-  const auto count = static_cast<long>(stops.size());
-  const long current = std::find(stops.begin(), stops.end(), focusedControl()) - stops.begin();
-  long next = 0;
-  if (current >= count) {
-    next = forward ? 0 : count - 1;
-  } else {
-    next = (current + (forward ? 1 : count - 1)) % count;
-  }
-  ControlWindow* target = stops[static_cast<std::size_t>(next)];
-  SetFocus(target->hwnd());
-  // As in a dialog, a text field reached by Tab has its whole text selected.
-  if (target->control().kind() == ControlKind::TextBox)
-    static_cast<TextBox&>(target->control()).selectAll();
+  ControlWindow* focused = focusedControl();
+  focusOn(form_.tab(focused == nullptr ? nullptr : &focused->control(), forward));
 }
 
 void FormWindow::onActivate(WPARAM state) {

@@ -37,7 +37,7 @@ class FormWindow : public NativeWindow, public ControlPeer {
   void show(FormWindow* modalOwner);
   void hide();
   void popup(Menu& menu);
-  // Moves the focus to the next (or previous) control in tab order.
+  // Moves the focus to the next (or previous) control in the form's tab order.
   void tab(bool forward);
   void applyEnabled();
   void rebuildMenuBar();
@@ -62,8 +62,8 @@ class FormWindow : public NativeWindow, public ControlPeer {
   void center();
   HMENU buildMenu(Menu& menu, bool popup);
   Menu* menuForCommand(UINT id) const;
-  std::vector<ControlWindow*> tabStops() const;
   ControlWindow* focusedControl() const;
+  void focusOn(Control* control);
   void focusFirst();
   void releaseOwner();
   void onActivate(WPARAM state);

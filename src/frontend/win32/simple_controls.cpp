@@ -9,17 +9,6 @@ namespace slumbrix::win32 {
 
 namespace {
 
-DWORD labelAlignment(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::Center:
-      return SS_CENTER;
-    case Alignment::Right:
-      return SS_RIGHT;
-    default:
-      return SS_LEFT;
-  }
-}
-
 constexpr int kMaxVisibleItems = 8;
 
 }  // namespace
@@ -29,7 +18,7 @@ constexpr int kMaxVisibleItems = 8;
 void LabelWindow::create(HWND parent) {
   const auto& label = static_cast<Label&>(control_);
   const DWORD exStyle = control_.borderStyle == BorderStyle::Fixed3D ? WS_EX_CLIENTEDGE : 0;
-  createNative("STATIC", label.Caption(), labelAlignment(control_.alignment), exStyle, parent);
+  createNative("STATIC", label.Caption(), alignmentStyle(control_.alignment), exStyle, parent);
   fitToText();
 }
 
@@ -191,14 +180,11 @@ void ScrollBarWindow::onScroll(WORD code) {
       bar().arrowDown();
       break;
     case SB_PAGEUP:
-    case SB_PAGEDOWN: {
-      // A click in the track moves by LargeChange, as that many arrow steps.
-      const int steps = std::max(1, bar().LargeChange / std::max<int>(1, bar().SmallChange));
-      for (int i = 0; i < steps && live(); ++i) {
-        if (!(code == SB_PAGEUP ? bar().arrowUp() : bar().arrowDown())) break;
-      }
+      bar().pageUp();
       break;
-    }
+    case SB_PAGEDOWN:
+      bar().pageDown();
+      break;
     default:
       // FIXME: dragging the thumb has no user-input call in the control model; the bar
       // snaps back to the model's value.

@@ -25,7 +25,6 @@ struct CommandButtonWindow : ControlWindow {
   void create(HWND parent) override;
   void update(Property property) override;
   void onCommand(WORD code) override;
-  bool focusable() const override { return true; }
 };
 
 // A check box drawn from the model's Value; a click enters as CheckBox::click.
@@ -36,7 +35,6 @@ struct CheckBoxWindow : ControlWindow {
   void update(Property property) override;
   void onCommand(WORD code) override;
   HBRUSH onColor(HDC dc) override { return containerColors(dc); }
-  bool focusable() const override { return true; }
 };
 
 // An option button; the model keeps the group exclusive, the window only shows Value.
@@ -47,8 +45,6 @@ struct OptionButtonWindow : ControlWindow {
   void update(Property property) override;
   void onCommand(WORD code) override;
   HBRUSH onColor(HDC dc) override { return containerColors(dc); }
-  // As in a dialog, Tab reaches the chosen button of a group.
-  bool focusable() const override { return option().Value(); }
 };
 
 // A drop-down list; the user's choice enters as ComboBox::choose.
@@ -59,21 +55,20 @@ struct ComboBoxWindow : ControlWindow {
   void update(Property property) override;
   void onCommand(WORD code) override;
   HBRUSH onColor(HDC dc) override;
-  bool focusable() const override { return true; }
   void fillList();
   void showChoice();
   int extraHeight() const override;
 };
 
 // A vertical scroll bar used as a spin button. The top of the native bar is Min, whichever
-// of Min and Max is larger; its arrows enter as VScrollBar::arrowUp and arrowDown.
+// of Min and Max is larger; its arrows enter as VScrollBar::arrowUp and arrowDown, a click in
+// its track as pageUp and pageDown.
 struct ScrollBarWindow : ControlWindow {
   using ControlWindow::ControlWindow;
   VScrollBar& bar() const { return static_cast<VScrollBar&>(control_); }
   void create(HWND parent) override;
   void update(Property property) override;
   void onScroll(WORD code) override;
-  bool focusable() const override { return true; }
   void showValue();
 };
 

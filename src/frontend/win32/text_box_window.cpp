@@ -4,23 +4,6 @@ namespace slumbrix::win32 {
 
 namespace {
 
-constexpr WPARAM kCtrlA = 1;
-constexpr WPARAM kCtrlC = 3;
-constexpr WPARAM kCtrlV = 22;
-constexpr WPARAM kCtrlX = 24;
-constexpr WPARAM kCtrlZ = 26;
-
-DWORD editAlignment(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::Center:
-      return ES_CENTER;
-    case Alignment::Right:
-      return ES_RIGHT;
-    default:
-      return ES_LEFT;
-  }
-}
-
 bool keyDown(int key) {
   return (GetKeyState(key) & 0x8000) != 0;
 }
@@ -28,7 +11,7 @@ bool keyDown(int key) {
 }  // namespace
 
 void TextBoxWindow::create(HWND parent) {
-  DWORD style = WS_TABSTOP | editAlignment(control_.alignment);
+  DWORD style = WS_TABSTOP | alignmentStyle(control_.alignment);
   if (box().multiLine) {
     style |= ES_MULTILINE | ES_AUTOVSCROLL;
     if (box().verticalScrollBar) style |= WS_VSCROLL;
@@ -85,67 +68,30 @@ bool TextBoxWindow::takeSelection() {
   return box().select(static_cast<int>(start), static_cast<int>(end) - static_cast<int>(start));
 }
 
-std::string TextBoxWindow::clipboardText() const {
-  std::string result;
-  if (OpenClipboard(hwnd_) == FALSE) return result;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
-      result = chars;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  // A one-line field takes the first line only, as the edit control itself would.
-  if (!box().multiLine) result = result.substr(0, result.find_first_of("\r\n"));
-  return result;
-}
-
-void TextBoxWindow::pasteClipboard() {
-  const std::string pasted = clipboardText();
-  if (takeSelection()) box().paste(pasted);
-}
-
-void TextBoxWindow::cut() {
-  if (!takeSelection() || box().SelLength() == 0 || box().Locked()) return;
-  SendMessageA(hwnd_, WM_COPY, 0, 0);
-  box().pressDelete();
-}
-
-bool TextBoxWindow::onChar(WPARAM character) {
-  switch (character) {
-    case kCtrlA:
-      box().selectAll();
-      return true;
-    case kCtrlC:
-      SendMessageA(hwnd_, WM_COPY, 0, 0);
-      return true;
-    case kCtrlV:
-      pasteClipboard();
-      return true;
-    case kCtrlX:
-      cut();
-      return true;
-    case kCtrlZ:
-      return true;  // the model keeps no undo; the edit control's own would bypass it
-    default:
-      if (takeSelection()) box().typeChar(static_cast<std::int16_t>(character & 0xFF));
-      return true;
-  }
-}
-
 bool TextBoxWindow::onKeyDown(WPARAM key) {
+  const bool shift = keyDown(VK_SHIFT);
+  const bool control = keyDown(VK_CONTROL);
   if (key == VK_DELETE) {
-    if (keyDown(VK_SHIFT)) {
-      cut();
-    } else if (takeSelection()) {
+    if (!takeSelection()) return true;
+    if (shift) {
+      box().cut();
+    } else {
       box().pressDelete();
     }
     return true;
   }
-  if (key == VK_INSERT && keyDown(VK_SHIFT)) {
-    pasteClipboard();
+  if (key == VK_INSERT && (shift || control)) {
+    if (!takeSelection()) return true;
+    if (shift) {
+      box().pasteClipboard();
+    } else {
+      box().copy();
+    }
     return true;
   }
+  // Ctrl+letter makes a control character, which arrives as WM_CHAR and goes through the
+  // model's key handler; the edit control must not act on the key (select all, undo) first.
+  if (control && !keyDown(VK_MENU) && key >= 'A' && key <= 'Z') return true;
   return false;  // arrows, Home, End and the rest move the caret natively
 }
 
@@ -153,14 +99,19 @@ bool TextBoxWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
   result = 0;
   switch (message) {
     case WM_CHAR:
-      return onChar(wParam);
+      // Every character, control characters included, goes through the model's KeyPress.
+      if (takeSelection()) box().typeChar(static_cast<std::int16_t>(wParam & 0xFF));
+      return true;
     case WM_KEYDOWN:
       return onKeyDown(wParam);
     case WM_PASTE:
-      pasteClipboard();
+      if (takeSelection()) box().pasteClipboard();
       return true;
     case WM_CUT:
-      cut();
+      if (takeSelection()) box().cut();
+      return true;
+    case WM_COPY:
+      if (takeSelection()) box().copy();
       return true;
     case WM_CLEAR:
       if (takeSelection() && box().SelLength() > 0) box().pressDelete();

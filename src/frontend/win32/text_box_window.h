@@ -9,10 +9,10 @@
 
 namespace slumbrix::win32 {
 
-// An edit control whose every change goes through the model: typed characters reach
-// TextBox::typeChar (and so its KeyPress) before the edit control could see them; Delete,
-// cut, paste and clear become pressDelete and paste. The edit control only moves the caret
-// and shows the text the model holds.
+// An edit control whose every change goes through the model: typed characters, control
+// characters such as Ctrl+V included, reach TextBox::typeChar (and so its KeyPress) before the
+// edit control could see them; Delete, cut, copy, paste and clear become the model's own
+// calls. The edit control only moves the caret and shows the text the model holds.
 struct TextBoxWindow : ControlWindow {
   using ControlWindow::ControlWindow;
   TextBox& box() const { return static_cast<TextBox&>(control_); }
@@ -20,18 +20,13 @@ struct TextBoxWindow : ControlWindow {
   void update(Property property) override;
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   HBRUSH onColor(HDC dc) override;
-  bool focusable() const override { return true; }
 
  private:
   // Tells the model where the caret and the selection are before an edit.
   bool takeSelection();
   void showSelection();
   void showText();
-  bool onChar(WPARAM character);
   bool onKeyDown(WPARAM key);
-  void pasteClipboard();
-  void cut();
-  std::string clipboardText() const;
 
   bool settingText_ = false;
 };

@@ -132,6 +132,39 @@ int Win32WindowSystem::messageBox(const std::string& text, std::uint32_t style,
   return MessageBoxA(owner, text.c_str(), title.c_str(), flags);
 }
 
+std::string Win32WindowSystem::clipboardText() const {
+  std::string result;
+  if (OpenClipboard(toolkit_->hiddenOwner()) == FALSE) return result;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+      result = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return result;
+}
+
+void Win32WindowSystem::setClipboardText(const std::string& text) {
+  if (ended_) return;
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  if (data == nullptr) return;
+  if (auto* chars = static_cast<char*>(GlobalLock(data))) {
+    text.copy(chars, text.size());
+    chars[text.size()] = '\0';
+    GlobalUnlock(data);
+  }
+  // The hidden owner takes the clipboard, so that the text stays when a form's window goes.
+  if (OpenClipboard(toolkit_->hiddenOwner()) == FALSE) {
+    GlobalFree(data);
+    return;
+  }
+  EmptyClipboard();
+  // Once set, the data belongs to the clipboard.
+  if (SetClipboardData(CF_TEXT, data) == nullptr) GlobalFree(data);
+  CloseClipboard();
+}
+
 int Win32WindowSystem::twipsPerPixelX() const {
   return toolkit_->twipsPerPixelX();
 }

@@ -42,6 +42,8 @@ class Win32WindowSystem : public WindowSystem {
   void hideForm(Form& form) override;
   void popupMenu(Form& form, Menu& menu) override;
   int messageBox(const std::string& text, std::uint32_t style, const std::string& title) override;
+  std::string clipboardText() const override;
+  void setClipboardText(const std::string& text) override;
   int twipsPerPixelX() const override;
   int twipsPerPixelY() const override;
   Handle windowHandle(const Form& form) const override;

@@ -67,6 +67,46 @@ TEST_F(SpinFields, FilteredKeysLeaveTheTextUnchanged) {
   }
 }
 
+TEST_F(SpinFields, EveryControlCharacterIsDiscardedInTheDigitFields) {
+  // The clipboard shortcuts included: Ctrl+V neither pastes, Ctrl+X neither cuts, Ctrl+C
+  // copies nothing and Ctrl+A selects nothing.
+  for (TextBox* field : {&form.txtPeriod, &form.txtHour, &form.txtMin, &form.txtBlink}) {
+    (field == &form.txtPeriod ? form.opt0 : form.opt1).click();
+    const std::string before = field->Text();
+    for (std::int16_t code = 1; code < 32; ++code) {
+      ws.clipboard = "7";
+      field->select(0, 1);
+      EXPECT_FALSE(field->typeChar(code)) << field->name() << " code " << code;
+      EXPECT_EQ(field->Text(), before) << field->name() << " code " << code;
+      EXPECT_EQ(field->SelStart(), 0) << field->name() << " code " << code;
+      EXPECT_EQ(field->SelLength(), 1) << field->name() << " code " << code;
+      EXPECT_EQ(ws.clipboard, "7") << field->name() << " code " << code;
+    }
+    // Pasting from the context menu (or Shift+Insert) still passes, and is clamped.
+    ws.clipboard = "12a\r\n34";
+    field->selectAll();
+    EXPECT_TRUE(field->pasteClipboard()) << field->name();
+    EXPECT_EQ(IsDigitKey(field->Text().at(0)), kVbTrue) << field->name();
+  }
+  EXPECT_EQ(form.txtPeriod.Text(), "12");
+  EXPECT_EQ(form.vsPeriod.Value(), 12);
+  EXPECT_EQ(form.txtHour.Text(), "12");
+}
+
+TEST_F(SpinFields, FieldsWithoutAKeyFilterKeepCopyingAndSelecting) {
+  form.Option1.click();
+  form.vsAuslastung.arrowUp();
+  ASSERT_EQ(form.txtAuslastung.Text(), "2");
+  EXPECT_TRUE(form.txtAuslastung.typeChar(TextBox::kCtrlA));
+  EXPECT_TRUE(form.txtAuslastung.typeChar(TextBox::kCtrlC));
+  EXPECT_EQ(ws.clipboard, "2");
+  ws.clipboard = "55";
+  EXPECT_FALSE(form.txtAuslastung.typeChar(TextBox::kCtrlV));  // read-only
+  EXPECT_FALSE(form.txtAuslastung.typeChar(TextBox::kCtrlX));
+  EXPECT_EQ(form.txtAuslastung.Text(), "2");
+  EXPECT_EQ(ws.clipboard, "55");
+}
+
 TEST_F(SpinFields, EditsAreClampedAsTheyHappen) {
   struct Row {
     TextBox* field;

@@ -66,6 +66,35 @@ TEST_F(TrayInteraction, ExitFromThePopupEndsWhileArmed) {
   EXPECT_TRUE(platform.named("ExitWindowsEx").empty());
 }
 
+TEST_F(TrayInteraction, ThePopupMenuWorksWhileTheAboutWindowIsOpen) {
+  form.cmdTimer.click();  // armed: "Shutdown" in an hour
+  form.ueber.click();
+  ASSERT_NE(form.about(), nullptr);
+  ASSERT_FALSE(form.takesInput());
+  EXPECT_FALSE(form.beendn.click());  // the File menu is the window's own: blocked
+  platform.clear();
+
+  iconMessage(517);
+  EXPECT_EQ(platform.names(), std::vector<std::string>{"SetForegroundWindow"});
+  EXPECT_EQ(ws.popups, std::vector<std::string>{"mnuPopup"});
+  ASSERT_TRUE(form.menuwieder.click());  // the window already shows: nothing changes
+  EXPECT_TRUE(form.isShown());
+  EXPECT_TRUE(form.about()->isShown());
+  EXPECT_FALSE(ws.ended());
+
+  iconMessage(517);
+  ASSERT_TRUE(form.mnuExit.click());
+  EXPECT_TRUE(ws.ended());
+  EXPECT_EQ(form.mblnExit, kVbTrue);
+  const auto trayCalls = platform.named("Shell_NotifyIconA");
+  ASSERT_EQ(trayCalls.size(), 1u);
+  EXPECT_EQ(trayCalls[0].args[0], NIM_DELETE);
+  // Nothing is performed, not even later at the armed moment.
+  ws.advance(2 * 3600 * 1000);
+  for (const char* action : {"ExitWindowsEx", "SetSuspendState", "LockWorkStation", "SendMessageA"})
+    EXPECT_TRUE(platform.named(action).empty()) << action;
+}
+
 TEST_F(TrayInteraction, AboutWindowOpensModalAndOpensTheMakersPage) {
   form.ueber.click();
   frmAbout* about = form.about();
@@ -82,6 +111,10 @@ TEST_F(TrayInteraction, AboutWindowOpensModalAndOpensTheMakersPage) {
             (std::vector<std::string>{"<null>", kMakerAddress, "<null>", "<null>"}));
   EXPECT_TRUE(about->isShown());
 
+  // The notice is read-only and has no key filter: Ctrl+A and Ctrl+C copy it.
+  EXPECT_TRUE(about->txtÜberProg.typeChar(TextBox::kCtrlA));
+  EXPECT_TRUE(about->txtÜberProg.typeChar(TextBox::kCtrlC));
+  EXPECT_EQ(ws.clipboard, frmAbout::kNotice);
   about->txtÜberProg.select(40, 10);
   about->Command1.click();
   EXPECT_FALSE(about->isLoaded());

@@ -107,6 +107,31 @@ TEST_F(ScrollBarTest, UpArrowMovesTowardMinAndStopsAtEitherBound) {
   }
 }
 
+TEST_F(ScrollBarTest, PageStepsMoveLargeChangeInOneChangeAndStopAtTheEnd) {
+  struct Row {
+    std::int16_t largeChange, start;
+    bool up;
+    std::int16_t expected;
+    std::vector<std::string> expectedLog;
+  };
+  const Row rows[] = {
+      {1, 5, true, 6, {"change 6"}},  // the program's spin buttons: a page is one step
+      {1, 5, false, 4, {"change 4"}},   {4, 5, true, 9, {"change 9"}},  // one change, not four
+      {4, 10, true, 12, {"change 12"}}, {4, 12, true, 12, {}},
+      {4, 3, false, 1, {"change 1"}},
+  };
+  for (const Row& row : rows) {
+    vsHour.LargeChange = row.largeChange;
+    vsHour.setValue(row.start);
+    log.clear();
+    EXPECT_TRUE(row.up ? vsHour.pageUp() : vsHour.pageDown());
+    EXPECT_EQ(vsHour.Value(), row.expected) << row.start << (row.up ? " up" : " down");
+    EXPECT_EQ(log, row.expectedLog) << row.start << (row.up ? " up" : " down");
+  }
+  vsHour.setEnabled(false);
+  EXPECT_FALSE(vsHour.pageUp());
+}
+
 TEST_F(ScrollBarTest, RangeChangeBringsTheValueInside) {
   vsHour.setValue(12);
   log.clear();

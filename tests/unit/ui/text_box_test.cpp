@@ -81,6 +81,93 @@ TEST_F(TextBoxTest, TypedCharacterReachesKeyPressByReferenceFirst) {
   }
 }
 
+TEST_F(TextBoxTest, ClipboardShortcutsActOnlyWhenKeyPressLetsThemPass) {
+  ws.clipboard = "pasted";
+  txtA.setText("12345");
+  txtA.select(1, 2);
+  EXPECT_TRUE(txtA.typeChar(TextBox::kCtrlC));
+  EXPECT_EQ(ws.clipboard, "23");
+  EXPECT_TRUE(txtA.typeChar(TextBox::kCtrlX));
+  EXPECT_EQ(txtA.Text(), "145");
+  EXPECT_EQ(ws.clipboard, "23");
+  EXPECT_TRUE(txtA.typeChar(TextBox::kCtrlV));
+  EXPECT_EQ(txtA.Text(), "12345");
+  EXPECT_TRUE(txtA.typeChar(TextBox::kCtrlA));
+  EXPECT_EQ(txtA.SelLength(), 5);
+  EXPECT_FALSE(txtA.typeChar(26));  // Ctrl+Z: the field keeps no undo
+  EXPECT_EQ(txtA.Text(), "12345");
+
+  // A key handler that discards every control character: none of them does anything.
+  txtA.KeyPress = [](std::int16_t& key) {
+    if (key < 32) key = 0;
+  };
+  txtA.select(1, 1);
+  ws.clipboard = "9";
+  for (std::int16_t key : {TextBox::kCtrlA, TextBox::kCtrlC, TextBox::kCtrlV, TextBox::kCtrlX})
+    EXPECT_FALSE(txtA.typeChar(key)) << key;
+  EXPECT_EQ(txtA.Text(), "12345");
+  EXPECT_EQ(txtA.SelStart(), 1);
+  EXPECT_EQ(txtA.SelLength(), 1);
+  EXPECT_EQ(ws.clipboard, "9");
+  // The clipboard commands of the menu and of Shift+Insert do not pass through KeyPress.
+  EXPECT_TRUE(txtA.pasteClipboard());
+  EXPECT_EQ(txtA.Text(), "19345");
+}
+
+TEST_F(TextBoxTest, PastingTakesTheFirstLineIntoAOneLineField) {
+  struct Row {
+    bool multiLine;
+    std::string clipboard;
+    std::string text;
+  };
+  const Row rows[] = {
+      {false, "12a\r\nxyz", "12a"},       {false, "7\nline", "7"},  {false, "8\rline", "8"},
+      {true, "a\nb\r\nc", "a\r\nb\r\nc"}, {true, "a\r\n", "a\r\n"},
+  };
+  for (const Row& row : rows) {
+    txtA.multiLine = row.multiLine;
+    txtA.setText("");
+    ws.clipboard = row.clipboard;
+    EXPECT_TRUE(txtA.pasteClipboard()) << row.clipboard;
+    EXPECT_EQ(txtA.Text(), row.text) << row.clipboard;
+  }
+  // Nothing to paste: the selection stays.
+  txtA.setText("12");
+  txtA.selectAll();
+  for (const char* empty : {"", "\r\nsecond line"}) {
+    txtA.multiLine = false;
+    ws.clipboard = empty;
+    EXPECT_FALSE(txtA.pasteClipboard());
+    EXPECT_EQ(txtA.Text(), "12");
+  }
+}
+
+TEST_F(TextBoxTest, AReadOnlyFieldCopiesAndSelectsButNeitherCutsNorPastes) {
+  txtA.multiLine = true;
+  txtA.setText("notice\r\ntext");
+  txtA.setLocked(true);
+  ws.clipboard = "kept";
+  EXPECT_FALSE(txtA.copy());  // nothing selected
+  EXPECT_TRUE(txtA.typeChar(TextBox::kCtrlA));
+  EXPECT_FALSE(txtA.typeChar(TextBox::kCtrlX));
+  EXPECT_FALSE(txtA.cut());
+  EXPECT_EQ(ws.clipboard, "kept");
+  EXPECT_TRUE(txtA.typeChar(TextBox::kCtrlC));
+  EXPECT_EQ(ws.clipboard, "notice\r\ntext");
+  EXPECT_FALSE(txtA.typeChar(TextBox::kCtrlV));
+  EXPECT_FALSE(txtA.pasteClipboard());
+  EXPECT_FALSE(txtA.typeChar(TextBox::kEnter));
+  EXPECT_EQ(txtA.Text(), "notice\r\ntext");
+
+  txtA.setLocked(false);  // Enter starts a line only in a field of several lines
+  txtA.select(6, 0);
+  EXPECT_TRUE(txtA.typeChar(TextBox::kEnter));
+  EXPECT_EQ(txtA.Text(), "notice\r\n\r\ntext");
+  txtB.setText("1");
+  EXPECT_FALSE(txtB.typeChar(TextBox::kEnter));
+  EXPECT_EQ(txtB.Text(), "1");
+}
+
 TEST_F(TextBoxTest, BackspaceDiscardedByKeyPressLeavesTheText) {
   txtA.setText("12");
   txtA.KeyPress = [](std::int16_t& key) { key = 0; };

@@ -122,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Input in(data, size);
   test::HeadlessWindowSystem ws;
   test::FakePlatform platform;
-  platform.clock = [&] { return ws.clock.now(); };
+  platform.clock = &ws.clock;
   frmMain form(ws, platform);
   form.start();
   form.tmrRefresh.setEnabled(false);

@@ -38,7 +38,7 @@ Outcome runSchedule(unsigned seed) {
   auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
   HeadlessWindowSystem ws;
   FakePlatform platform;
-  platform.clock = [&] { return ws.clock.now(); };
+  platform.clock = &ws.clock;
   ws.clock.set(LocalTime{2026, 12, 6, pick(24), pick(60), pick(60), pick(1000)});
   frmMain form(ws, platform);
   form.start();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/frm_main.h"
+#include "schedule/zone_time.h"
 #include "support/fake_platform.h"
 #include "support/headless_window_system.h"
 #include "ui/numbers.h"
@@ -136,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (ws.ended()) {
     check(actionsPerformed(platform) <= 1);
-    const auto now = datetime::toSeconds(datetime::fromLocalTime(ws.clock.now()));
+    const auto now = datetime::toSeconds(PresentUtc(platform));
     if (!form.timercpushut.Enabled()) check(now >= datetime::toSeconds(form.mdatTarget));
   }
   return 0;

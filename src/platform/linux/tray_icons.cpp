@@ -9,6 +9,7 @@
 
 #include <cstring>
 
+#include "platform/linux/locale_text.h"
 #include "platform/linux/native_windows.h"
 #include "platform/linux/session_actions.h"
 
@@ -29,13 +30,14 @@ std::uint32_t readWord(const std::uint8_t* record, std::size_t offset) {
          std::uint32_t{record[offset + 2]} << 16 | std::uint32_t{record[offset + 3]} << 24;
 }
 
-// The tip as the shell reads it: up to its NUL, at most the whole field, in the ANSI code page.
+// The tip as the shell reads it: up to its NUL, at most the whole field, in the locale's
+// character set; a character that the 64-byte field cut off is left out.
 QString readTip(const std::uint8_t* record) {
   const auto* tip = reinterpret_cast<const char*>(record + kTipOffset);
   const void* nul = std::memchr(tip, 0, kTipLength);
   const auto length =
       nul == nullptr ? kTipLength : static_cast<std::size_t>(static_cast<const char*>(nul) - tip);
-  return QString::fromLatin1(tip, static_cast<qsizetype>(length));
+  return fromLocaleText(std::string_view(tip, length));
 }
 
 // False only for a tray host that is there and does not answer: without a session bus or a

@@ -1,6 +1,6 @@
-'''Time as users' machines keep it: the changes to and from daylight saving time in
-Europe/Berlin under a shifted clock (libfaketime; timers keep the real monotonic clock), and a
-minute typed digit by digit.'''
+'''Time and text as users' machines have them: the changes to and from daylight saving time
+in Europe/Berlin under a shifted clock (libfaketime; timers keep the real monotonic clock), a
+minute typed digit by digit, and a Japanese locale's date in the tray tooltip.'''
 import calendar
 import os
 import time
@@ -100,7 +100,8 @@ class MinuteField(DesktopTest):
         window = program.window()
         item = desk.tray_item()
         program.click(window, 'opt1', where='left')
-        for field, text in (('txtHour', '10'), ('txtMin', '45')):
+        # The minute first: the pointer must move for the field's text to be read.
+        for field, text in (('txtMin', '45'), ('txtHour', '10')):
             program.click(window, field)
             program.keys('ctrl+a')
             program.type(text)
@@ -110,6 +111,23 @@ class MinuteField(DesktopTest):
         tooltip = wait_for('the armed tooltip', lambda: (
             tip := item.tooltip()) != NO_ACTION and tip)
         self.assertRegex(tooltip, r'^Shutdown on \d\d/\d\d/\d\d 22:45:00$')
+
+
+class JapaneseLocale(DesktopTest):
+    def test_tooltip_shows_the_date_and_time_in_japanese(self):
+        locales = os.environ.get('SLUMBRIX_TEST_LOCALES', '')
+        desk = self.desktop()
+        program = desk.start_program(LC_ALL='ja_JP.UTF-8', LOCPATH=locales or None)
+        window = program.window()
+        item = desk.tray_item()
+        program.click(window, 'cmdTimer')  # "Shutdown" in 1 hour
+        tooltip = wait_for('the armed tooltip', lambda: (
+            tip := item.tooltip()) != NO_ACTION and tip)
+        self.assertRegex(tooltip, r'^Shutdown on \d{4}年\d\d月\d\d日 \d\d時\d\d分\d\d秒$')
+        shots = os.environ.get('SLUMBRIX_SHOTS_DIR')
+        if shots:
+            os.makedirs(shots, exist_ok=True)
+            desk.screenshot(os.path.join(shots, 'japanese-locale.png'))
 
 
 if __name__ == '__main__':

@@ -6,12 +6,12 @@
 
 #include "platform/win32/win32_platform.h"
 #include "platform/zone_rules.h"
+#include "schedule/date_time.h"
 
 namespace slumbrix {
 namespace {
 
-// 100 ns intervals from 1601-01-01 to 1970-01-01.
-constexpr std::int64_t kUnixEpochTicks = 116444736000000000LL;
+constexpr std::int64_t kUnixEpoch = 25569 * datetime::kSecondsPerDay;  // 1970-01-01
 
 ZoneChange changeOf(const SYSTEMTIME& t) {
   return ZoneChange{t.wYear, t.wMonth,  t.wDayOfWeek, t.wDay,
@@ -21,14 +21,11 @@ ZoneChange changeOf(const SYSTEMTIME& t) {
 }  // namespace
 
 UtcTime Win32Platform::NowUtc() {
-  FILETIME now;
-  GetSystemTimeAsFileTime(&now);
-  const auto ticks = static_cast<std::int64_t>(
-      (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime);
-  const std::int64_t sinceEpoch = ticks - kUnixEpochTicks;
-  const std::int64_t seconds =
-      sinceEpoch >= 0 ? sinceEpoch / 10'000'000 : -((-sinceEpoch + 9'999'999) / 10'000'000);
-  return UtcTime{seconds, static_cast<int>((sinceEpoch - seconds * 10'000'000) / 10'000)};
+  SYSTEMTIME t;
+  GetSystemTime(&t);
+  const DateTime moment =
+      datetime::fromParts(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
+  return UtcTime{datetime::toSeconds(moment) - kUnixEpoch, t.wMilliseconds};
 }
 
 bool Win32Platform::LocalFromUtc(std::int64_t utcSeconds, LocalTime& local) {

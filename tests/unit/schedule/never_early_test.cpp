@@ -54,9 +54,11 @@ std::int64_t firstShowing(FakePlatform& platform, std::int64_t from, std::int64_
   const std::int64_t start = (from + 59) / 60 * 60;
   for (std::int64_t m = start; m < start + 2 * datetime::kSecondsPerDay; m += 60) {
     const std::int64_t wall = wallAt(platform, m);
-    const std::int64_t wanted =
-        wall / datetime::kSecondsPerDay * datetime::kSecondsPerDay + clockTime;
+    std::int64_t wanted = wall / datetime::kSecondsPerDay * datetime::kSecondsPerDay + clockTime;
     if (wall == wanted || (wallAt(platform, m - 1) < wanted && wanted < wall)) return m;
+    if (wanted < wall) wanted += datetime::kSecondsPerDay;
+    // Far ahead: skip whole minutes, keeping two hours for a change of the offset on the way.
+    if (wanted - wall > 7200) m += (wanted - wall - 7200) / 60 * 60;
   }
   return -1;
 }

@@ -1,7 +1,7 @@
 // Non-Latin locales on the Linux build: the locale's date and time words reach the labels and
 // the tray tooltip as the characters they are, a tooltip cut inside a character ends at the
 // last whole one, and the clock and status labels stay on their one line. The locales come
-// from the folder that the test setup compiles them into (LOCPATH).
+// from the folder that the test setup (test_locales) compiles them into, through LOCPATH.
 #include <QLabel>
 #include <QSystemTrayIcon>
 
@@ -25,8 +25,7 @@ namespace {
 class LocaleScope {
  public:
   explicit LocaleScope(const char* name) : saved_(std::setlocale(LC_TIME, nullptr)) {
-    if (const char* dir = std::getenv("SLUMBRIX_TEST_LOCALES"); dir != nullptr && *dir != '\0')
-      setenv("LOCPATH", dir, 1);
+    setenv("LOCPATH", SLUMBRIX_TEST_LOCALES, 1);
     active_ = std::setlocale(LC_TIME, name) != nullptr;
   }
   ~LocaleScope() {
@@ -56,7 +55,7 @@ TEST(NonLatinLocales, DateAndClockTextsDecodeAsTheLocalesCharacters) {
   const DateTime moment = datetime::fromParts(2026, 12, 6, 21, 5, 7);
   for (const LocaleRow& row : kLocales) {
     const LocaleScope scope(row.name);
-    ASSERT_TRUE(scope.active()) << row.name << " is missing: run the tests through ctest";
+    ASSERT_TRUE(scope.active()) << row.name << " is missing: run the tests through ctest, whose test_locales makes it";
     const LocaleFormats locale = currentLocaleFormats();
     EXPECT_EQ(fromLocaleText(datetime::formatGeneral(moment, locale)),
               QString::fromUtf8(row.general))

@@ -55,7 +55,8 @@ TEST(NonLatinLocales, DateAndClockTextsDecodeAsTheLocalesCharacters) {
   const DateTime moment = datetime::fromParts(2026, 12, 6, 21, 5, 7);
   for (const LocaleRow& row : kLocales) {
     const LocaleScope scope(row.name);
-    ASSERT_TRUE(scope.active()) << row.name << " is missing: run the tests through ctest, whose test_locales makes it";
+    ASSERT_TRUE(scope.active())
+        << row.name << " is missing: run the tests through ctest, whose test_locales makes it";
     const LocaleFormats locale = currentLocaleFormats();
     EXPECT_EQ(fromLocaleText(datetime::formatGeneral(moment, locale)),
               QString::fromUtf8(row.general))

@@ -19,10 +19,11 @@ PKGS_WINE := wine wine32:i386 xvfb xauth imagemagick
 # The Linux program: Qt 6 with its platform plugins, the X libraries of its taskbar hint, and
 # the metric-compatible fonts that its layout is measured in.
 PKGS_QT := qt6-base-dev qt6-qpa-plugins libx11-dev libxcb1-dev fonts-liberation
-# Its tests: mock services on private buses, a display of their own driven from outside, and
-# an XEmbed notification area (trayer).
+# Its tests: mock services on private buses, a display of their own driven from outside, an
+# XEmbed notification area (trayer), a shifted clock in a zone with daylight saving, and the
+# sources of the locales they compile.
 PKGS_LINUX_TEST := dbus-daemon python3 python3-dbus python3-gi python3-dbusmock \
-  xvfb xdotool x11-utils xclip imagemagick trayer
+  xvfb xdotool x11-utils xclip imagemagick trayer faketime tzdata locales
 
 PKGS_BENCH := stress-ng
 BENCH_TARGETS := slumbrix bench_headless_hour bench_empty_window bench_meter_probe bench_map_watch

@@ -100,7 +100,7 @@ class frmMain : public Form {
   VbBool mblnBlink = kVbFalse;
   VbBool mblnForce = kVbFalse;
   std::int32_t mlngBlinkSeconds = 0;
-  DateTime mdatTarget;
+  DateTime mdatTarget;  // the moment of firing, in UTC
   NotifyIconData mTrayIcon;
   std::unique_ptr<CpuUsageProvider> mCPUUsage;
   VbBool mintBlinkPhase = kVbFalse;

@@ -19,6 +19,13 @@ struct LocalTime {
   int millisecond = 0;
 };
 
+// A moment in UTC: seconds since 1 January 1970 00:00 UTC (leap seconds not counted) and the
+// milliseconds into that second.
+struct UtcTime {
+  std::int64_t seconds = 0;
+  int millisecond = 0;
+};
+
 // The user's date and time formats as pictures in the Windows notation:
 // d dd M MM yy yyyy for dates, h hh H HH m mm s ss t tt for times, anything else literal
 // (text in single quotes is literal too).
@@ -111,6 +118,13 @@ class Platform {
   // runtime ----------------------------------------------------------------------------------
   // The present local wall-clock moment. Cannot fail.
   virtual LocalTime Now() = 0;
+  // The present moment in UTC, by the same system clock as Now(): setting the clock moves
+  // both. Cannot fail.
+  virtual UtcTime NowUtc() = 0;
+  // The local wall-clock time at a UTC moment, by the system's time zone with its
+  // daylight-saving rules. Returns false where the system cannot convert the moment, and then
+  // leaves `local` as it was.
+  virtual bool LocalFromUtc(std::int64_t utcSeconds, LocalTime& local) = 0;
   // The user's date and time formats; US English when the system says nothing.
   virtual LocaleFormats GetLocaleFormats() = 0;
   // True when another instance of the program is already running. Once it has answered

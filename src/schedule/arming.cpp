@@ -1,6 +1,7 @@
 // The one switch of the scheduler: "Activate Timer" arms and disarms.
 #include "app/frm_main.h"
 #include "schedule/targets.h"
+#include "schedule/zone_time.h"
 #include "ui/numbers.h"
 
 namespace slumbrix {
@@ -38,13 +39,15 @@ void frmMain::cmdTimer_Click() {
     mblnForce = toVb(chkForce.Value() != 0);
     mblnBlink = toVb(chkBlink.Value() != 0);
     mlngBlinkSeconds = static_cast<std::int32_t>(roundHalfEven(leadingNumber(txtBlink.Text())));
-    const DateTime now = datetime::fromLocalTime(platform().Now());
-    mdatTarget = opt0.Value() ? PeriodTarget(now, cmbUnit.Text(),
-                                             roundHalfEven(leadingNumber(txtPeriod.Text())))
-                              : ClockTimeTarget(now, txtHour.Text(), txtMin.Text(), cmbT.Text(),
-                                                platform().GetLocaleFormats());
+    const LocaleFormats locale = platform().GetLocaleFormats();
+    const DateTime now = PresentUtc(platform());
+    mdatTarget =
+        opt0.Value()
+            ? PeriodTarget(now, cmbUnit.Text(), roundHalfEven(leadingNumber(txtPeriod.Text())))
+            : ClockTimeTarget(platform(), now, txtHour.Text(), txtMin.Text(), cmbT.Text(), locale);
+    // The target is kept in UTC; the user reads it on the local clock.
     ShowTrayTip(mstrAction + " on " +
-                datetime::formatGeneral(mdatTarget, platform().GetLocaleFormats()));
+                datetime::formatGeneral(LocalOfUtc(platform(), mdatTarget), locale));
   }
   mblnTimerActive = toVb(!isTrue(mblnTimerActive));
   Timer_.setEnabled(isTrue(mblnTimerActive));

@@ -3,12 +3,15 @@
 #include <limits>
 
 #include "app/frm_main.h"
+#include "schedule/zone_time.h"
 #include "ui/numbers.h"
 
 namespace slumbrix {
 
 void frmMain::Timer_Timer() {
-  const DateTime now = datetime::fromLocalTime(platform().Now());
+  // The target is a UTC moment: a change of the zone's offset does not move it, while a clock
+  // that is set moves the present moment and with it the count.
+  const DateTime now = PresentUtc(platform());
   const auto remaining = static_cast<std::int32_t>(std::clamp<std::int64_t>(
       datetime::secondsBetween(now, mdatTarget), std::numeric_limits<std::int32_t>::min(),
       std::numeric_limits<std::int32_t>::max()));
@@ -18,7 +21,7 @@ void frmMain::Timer_Timer() {
   if (isTrue(mblnBlink) && remaining <= mlngBlinkSeconds) FlashTrayIcon();
 
   // The present moment is read again: fire only once it has reached the target.
-  const DateTime present = datetime::fromLocalTime(platform().Now());
+  const DateTime present = PresentUtc(platform());
   if (datetime::toSeconds(mdatTarget) > datetime::toSeconds(present)) return;
   PerformAction();
   ExitProgram();

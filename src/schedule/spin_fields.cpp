@@ -59,6 +59,13 @@ void frmMain::vsHour_Change() {
   txtHour.setText(plainDecimal(vsHour.Value()));
 }
 void frmMain::vsMin_Change() {
+  // Digits the user typed that already read as the new value stay as typed: rewriting "4" to
+  // "04" at once would fill the field and refuse the second digit of "45". Arrows and the
+  // program write two digits, and so does an emptied field.
+  const std::string& text = txtMin.Text();
+  const bool typedDigits =
+      !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+  if (typedDigits && leadingNumber(text) == vsMin.Value()) return;
   txtMin.setText(twoDigits(vsMin.Value()));
 }
 void frmMain::vsBlink_Change() {

@@ -127,11 +127,12 @@ class Program:
         self.run('xdotool', 'windowfocus', '--sync', window)
 
     def field_text(self, window, control):
-        '''The text of a text field: selected and copied, as a user would.'''
+        '''The text of a text field: selected from the keyboard, as a user would, and read from
+        the selection (the number fields take no clipboard keys).'''
         self.click(window, control)
-        self.keys('ctrl+a', 'ctrl+c')
-        return wait_for('the clipboard', lambda: self.run(
-            'xclip', '-o', '-selection', 'clipboard', check=False, timeout=5))
+        self.keys('End', 'shift+Home')
+        return wait_for('the selection', lambda: self.run(
+            'xclip', '-o', '-selection', 'primary', check=False, timeout=5))
 
     def choose_in_list(self, window, combo, steps_down):
         '''Opens a drop-down list and moves down so many items from the chosen one.'''

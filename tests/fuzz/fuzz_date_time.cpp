@@ -8,6 +8,7 @@
 
 #include "schedule/date_time.h"
 #include "schedule/targets.h"
+#include "support/fake_platform.h"
 
 namespace {
 
@@ -49,7 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)datetime::formatClock(datetime::fromParts(2026, 12, 6, 0, 15, 30), locale);
 
   const DateTime now = datetime::fromParts(2026, 12, 6, 10, 0, 0);
-  const DateTime target = ClockTimeTarget(now, hour, minute, size % 2 == 0 ? "AM" : "PM", locale);
+  test::FakePlatform utc;  // local time is UTC
+  const DateTime target =
+      ClockTimeTarget(utc, now, hour, minute, size % 2 == 0 ? "AM" : "PM", locale);
   const auto ahead = datetime::secondsBetween(now, target);
   check(ahead >= 0 && ahead < datetime::kSecondsPerDay);
   return 0;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/frm_main.h"
+#include "schedule/zone_time.h"
 #include "support/fake_platform.h"
 #include "support/headless_window_system.h"
 #include "ui/numbers.h"
@@ -113,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Input in(data, size);
   test::HeadlessWindowSystem ws;
   test::FakePlatform platform;
-  platform.clock = [&] { return ws.clock.now(); };
+  platform.clock = &ws.clock;
   frmMain form(ws, platform);
   form.start();
   form.tmrRefresh.setEnabled(false);
@@ -127,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (ws.ended()) {
     check(platform.actionsPerformed() <= 1);
-    const auto now = datetime::toSeconds(datetime::fromLocalTime(ws.clock.now()));
+    const auto now = datetime::toSeconds(PresentUtc(platform));
     if (!form.timercpushut.Enabled()) check(now >= datetime::toSeconds(form.mdatTarget));
   }
   return 0;

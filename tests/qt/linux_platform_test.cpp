@@ -6,7 +6,9 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <string>
 
 namespace slumbrix {
 namespace {
@@ -86,6 +88,47 @@ TEST(LinuxPlatform, NoRegistryAndPrivilegesWithoutEffect) {
       platform.AdjustTokenPrivileges(token, 0, newState.data(), 16, previous.data(), &returned), 0);
   EXPECT_EQ(returned, 16u);
   EXPECT_EQ(word(previous.data(), 12), 0u);
+}
+
+// The zone comes from the C library and TZ, with its daylight-saving changes.
+TEST(LinuxPlatform, LocalTimeOfUtcFollowsTheZone) {
+  const char* saved = std::getenv("TZ");
+  const std::string before = saved != nullptr ? saved : "";
+  setenv("TZ", "Europe/Berlin", 1);
+  tzset();
+  LinuxPlatform platform;
+  struct Row {
+    std::int64_t utc;
+    int day, hour, minute, second;
+  };
+  const Row rows[] = {
+      {1774745999, 29, 1, 59, 59},  // 2026-03-29 00:59:59 UTC, the last second of winter time
+      {1774746000, 29, 3, 0, 0},    // 01:00:00 UTC: summer time
+      {1792889999, 25, 2, 59, 59},  // 2026-10-25 00:59:59 UTC
+      {1792890000, 25, 2, 0, 0},    // 01:00:00 UTC: winter time again
+  };
+  for (const Row& row : rows) {
+    LocalTime local;
+    ASSERT_TRUE(platform.LocalFromUtc(row.utc, local)) << row.utc;
+    EXPECT_EQ(local.year, 2026);
+    EXPECT_EQ((std::array<int, 4>{local.day, local.hour, local.minute, local.second}),
+              (std::array<int, 4>{row.day, row.hour, row.minute, row.second}))
+        << row.utc;
+  }
+  LocalTime untouched{1999, 1, 2, 3, 4, 5, 6};
+  EXPECT_FALSE(platform.LocalFromUtc(INT64_MAX, untouched));  // beyond any year
+  EXPECT_EQ(untouched.year, 1999);
+
+  const std::int64_t now = std::time(nullptr);
+  const UtcTime utc = platform.NowUtc();
+  EXPECT_LE(std::abs(utc.seconds - now), 1);
+  EXPECT_GE(utc.millisecond, 0);
+  EXPECT_LT(utc.millisecond, 1000);
+  if (saved != nullptr)
+    setenv("TZ", before.c_str(), 1);
+  else
+    unsetenv("TZ");
+  tzset();
 }
 
 TEST(LinuxPlatform, NowHasMilliseconds) {

@@ -247,7 +247,20 @@ Handle FakePlatform::ShellExecuteA(Handle owner, const char* operation, const ch
 }
 
 LocalTime FakePlatform::Now() {
-  return clock ? clock() : time;
+  return clock != nullptr ? clock->now() : time;
+}
+
+UtcTime FakePlatform::NowUtc() {
+  if (clock != nullptr) return clock->utcNow();
+  VirtualClock fixed;
+  fixed.set(time);
+  return fixed.utcNow();
+}
+
+bool FakePlatform::LocalFromUtc(std::int64_t utcSeconds, LocalTime& local) {
+  if (failLocalFromUtc) return false;
+  local = clock != nullptr ? clock->localAt(utcSeconds) : VirtualClock{}.localAt(utcSeconds);
+  return true;
 }
 
 LocaleFormats FakePlatform::GetLocaleFormats() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "support/virtual_clock.h"
 
 namespace slumbrix::test {
 
@@ -74,9 +75,12 @@ class FakePlatform : public Platform {
   bool failRegistryReads = false;
 
   // Runtime.
-  LocalTime time{};                  // answered by Now() unless `clock` is set
-  std::function<LocalTime()> clock;  // the virtual clock, when a test drives one
-  LocaleFormats locale{};            // US English
+  // The present moment: the virtual clock with its zone when a test drives one, else `time`
+  // in a zone without offset.
+  LocalTime time{};
+  const VirtualClock* clock = nullptr;
+  bool failLocalFromUtc = false;
+  LocaleFormats locale{};  // US English
   bool previousInstance = false;
 
   // Helpers for assertions.
@@ -124,6 +128,8 @@ class FakePlatform : public Platform {
                        const char* parameters, const char* directory,
                        std::int32_t showCommand) override;
   LocalTime Now() override;
+  UtcTime NowUtc() override;
+  bool LocalFromUtc(std::int64_t utcSeconds, LocalTime& local) override;
   LocaleFormats GetLocaleFormats() override;
   bool PrevInstance() override;
 

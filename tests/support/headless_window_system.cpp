@@ -9,17 +9,6 @@
 
 namespace slumbrix::test {
 
-void VirtualClock::set(const LocalTime& t) {
-  ms_ = datetime::toSeconds(datetime::fromLocalTime(t)) * 1000 + t.millisecond;
-}
-
-LocalTime VirtualClock::now() const {
-  const std::int64_t seconds = ms_ >= 0 ? ms_ / 1000 : -((-ms_ + 999) / 1000);
-  LocalTime t = datetime::toLocalTime(datetime::fromSeconds(seconds));
-  t.millisecond = static_cast<int>(ms_ - seconds * 1000);
-  return t;
-}
-
 // Keeps the schedule of one timer in step with its Enabled and Interval.
 class HeadlessWindowSystem::TimerPeer : public ControlPeer {
  public:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "support/virtual_clock.h"
 #include "ui/control.h"
 #include "ui/window_system.h"
 
@@ -16,18 +17,6 @@ class Timer;
 }
 
 namespace slumbrix::test {
-
-// Virtual time: milliseconds since 30 December 1899 00:00, local wall-clock time.
-class VirtualClock {
- public:
-  void set(const LocalTime& time);
-  LocalTime now() const;
-  std::int64_t milliseconds() const { return ms_; }
-  void setMilliseconds(std::int64_t ms) { ms_ = ms; }
-
- private:
-  std::int64_t ms_ = 0;
-};
 
 struct MessageBoxCall {
   std::string text;

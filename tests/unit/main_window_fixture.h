@@ -16,7 +16,7 @@ namespace slumbrix::test {
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
-    platform.clock = [this] { return ws.clock.now(); };
+    platform.clock = &ws.clock;
     setTime(10, 0, 0, 0);
   }
 

@@ -4,19 +4,18 @@
 
 #include <string>
 
+#include "platform/linux/locale_text.h"
+
 namespace slumbrix {
 
-// The model holds text in the system's narrow encoding, one character a byte; on Linux that is
-// Latin-1. Characters outside it arrive as '?'.
+// The model holds text in the system's narrow encoding; on Linux that is the locale's
+// character set (UTF-8).
 inline QString fromAnsi(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  return fromLocaleText(text);
 }
 
 inline std::string toAnsi(const QString& text) {
-  std::string out;
-  out.reserve(static_cast<std::size_t>(text.size()));
-  for (QChar c : text) out += c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '?';
-  return out;
+  return toLocaleText(text);
 }
 
 }  // namespace slumbrix

@@ -14,7 +14,6 @@ LabelPeer::LabelPeer(FormWindow& window, Label& label, QWidget* parent)
     : QLabel(parent), QtPeer(label), window_(window) {
   setTextFormat(Qt::PlainText);
   setAlignment(horizontalAlignment(label.alignment) | Qt::AlignTop);
-  setWordWrap(!label.autoSize);
   if (label.borderStyle == BorderStyle::Fixed3D) setFrameStyle(QFrame::Panel | QFrame::Sunken);
   applyColors(*this, label, QPalette::WindowText, QPalette::Window);
   initializeWidget(window, *this, *this, label, {Property::Caption});
@@ -32,6 +31,10 @@ void LabelPeer::propertyChanged(Control& control, Property property) {
     return;
   }
   applyCommon(window_, *this, control, property);
+  // A label of one line's height keeps its text on that line: wrapped, the rest of a longer
+  // text would fall below the label, out of sight.
+  const bool wrap = !label.autoSize && height() >= 2 * QFontMetrics(font()).lineSpacing();
+  if (wordWrap() != wrap) setWordWrap(wrap);
 }
 
 FramePeer::FramePeer(FormWindow& window, Frame& frame, QWidget* parent)

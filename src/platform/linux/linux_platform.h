@@ -68,6 +68,8 @@ class LinuxPlatform : public Platform {
                        std::int32_t showCommand) override;
 
   LocalTime Now() override;
+  UtcTime NowUtc() override;
+  bool LocalFromUtc(std::int64_t utcSeconds, LocalTime& local) override;
   LocaleFormats GetLocaleFormats() override;
   bool PrevInstance() override;
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/byte_record.h"
+#include "platform/linux/locale_text.h"
 #include "platform/linux/native_windows.h"
 #include "platform/linux/session_actions.h"
 #include "platform/windows_values.h"
@@ -20,11 +21,12 @@ namespace {
 
 using Layout = NotifyIconDataLayout;
 
-// The tip as the shell reads it: up to its NUL, at most the whole field, in the ANSI code page.
+// The tip as the shell reads it: up to its NUL, at most the whole field, in the locale's
+// character set; a character that the 64-byte field cut off is left out.
 QString readTip(TrayIcons::Record bytes) {
   std::string tip = record::readChars(bytes, Layout::kSzTip, Layout::kTipLength);
   tip.resize(std::min(tip.size(), tip.find('\0')));
-  return QString::fromLatin1(tip.data(), static_cast<qsizetype>(tip.size()));
+  return fromLocaleText(tip);
 }
 
 // False only for a tray host that is there and does not answer: without a session bus or a

@@ -59,6 +59,8 @@ class Win32Platform : public Platform {
                        std::int32_t showCommand) override;
 
   LocalTime Now() override;
+  UtcTime NowUtc() override;
+  bool LocalFromUtc(std::int64_t utcSeconds, LocalTime& local) override;
   LocaleFormats GetLocaleFormats() override;
   bool PrevInstance() override;
 

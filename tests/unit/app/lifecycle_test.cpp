@@ -76,7 +76,7 @@ TEST_F(Lifecycle, ExitFromEitherMenuRemovesTheIconAndPerformsNothing) {
   for (bool popup : {false, true}) {
     HeadlessWindowSystem ws2;
     FakePlatform platform2;
-    platform2.clock = [&] { return ws2.clock.now(); };
+    platform2.clock = &ws2.clock;
     frmMain f(ws2, platform2);
     f.start();
     f.cmdTimer.click();  // armed: 1 hour

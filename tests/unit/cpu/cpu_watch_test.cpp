@@ -31,7 +31,7 @@ TEST_F(CpuWatch, FiresOnlyWhenTheFigureIsBelowTheThreshold) {
   for (const Row& row : rows) {
     HeadlessWindowSystem ws2;
     FakePlatform platform2;
-    platform2.clock = [&] { return ws2.clock.now(); };
+    platform2.clock = &ws2.clock;
     frmMain f(ws2, platform2);
     f.load();
     f.tmrRefresh.setEnabled(false);

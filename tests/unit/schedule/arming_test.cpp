@@ -19,6 +19,7 @@ TEST(ClockTimeTarget, TakesTheNextOccurrenceOfTheClockTime) {
     DateTime expected;
   };
   const LocaleFormats us;
+  FakePlatform utc;  // no offset: local time is UTC
   const Row rows[] = {
       {at(6, 21, 4, 59), "9", "05", "PM", at(6, 21, 5, 0)},  // one second ahead
       {at(6, 21, 5, 0), "9", "05", "PM", at(6, 21, 5, 0)},   // now: the first tick fires
@@ -34,7 +35,7 @@ TEST(ClockTimeTarget, TakesTheNextOccurrenceOfTheClockTime) {
       {at(6, 10, 0, 0), "", "7", "AM", at(7, 1, 7, 0)},       // empty hour: brought to 1
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(ClockTimeTarget(row.now, row.hour, row.minute, row.half, us), row.expected)
+    EXPECT_EQ(ClockTimeTarget(utc, row.now, row.hour, row.minute, row.half, us), row.expected)
         << row.hour << ":" << row.minute << row.half << " at "
         << datetime::formatGeneral(row.now, us);
   }
@@ -43,8 +44,9 @@ TEST(ClockTimeTarget, TakesTheNextOccurrenceOfTheClockTime) {
 TEST(ClockTimeTarget, DoesNotDependOnTheLocalesDateOrder) {
   const LocaleFormats german{"dd.MM.yyyy", "HH:mm:ss", "", ""};
   const LocaleFormats shortYear{"MM/dd/yy", "HH:mm:ss", "AM", "PM"};
-  EXPECT_EQ(ClockTimeTarget(at(6, 10, 0, 0), "9", "05", "PM", german), at(6, 21, 5, 0));
-  EXPECT_EQ(ClockTimeTarget(at(6, 10, 0, 0), "9", "05", "PM", shortYear), at(6, 21, 5, 0));
+  FakePlatform utc;
+  EXPECT_EQ(ClockTimeTarget(utc, at(6, 10, 0, 0), "9", "05", "PM", german), at(6, 21, 5, 0));
+  EXPECT_EQ(ClockTimeTarget(utc, at(6, 10, 0, 0), "9", "05", "PM", shortYear), at(6, 21, 5, 0));
 }
 
 TEST(PeriodTarget, AddsWholeUnitsAndKeepsTheSecond) {

@@ -96,7 +96,7 @@ TEST_F(Countdown, DisarmingWhileBlankRestoresTheIconAndKeepsThePhase) {
 TEST_F(Countdown, ClockShowsTheTimeOfDayOnTheTwelveHourClock) {
   HeadlessWindowSystem ws2;
   FakePlatform platform2;
-  platform2.clock = [&] { return ws2.clock.now(); };
+  platform2.clock = &ws2.clock;
   ws2.clock.set(LocalTime{2026, 12, 6, 0, 15, 29, 600});
   frmMain f(ws2, platform2);
   f.start();

@@ -122,7 +122,8 @@ TEST_F(SpinFields, EditsAreClampedAsTheyHappen) {
       {&form.txtBlink, 5, "", "1", 1},
       {&form.txtMin, 7, "", "00", 0},  // emptied with a value: rewritten
       {&form.txtMin, 0, "", "", 0},    // already 0: left empty
-      {&form.txtMin, 0, "7", "07", 7},
+      {&form.txtMin, 0, "7", "7", 7},  // typed digits stay as typed
+      {&form.txtMin, 7, "0", "0", 0},
       {&form.txtMin, 7, "7", "7", 7},  // reading equals the value: kept
       {&form.txtPeriod, 5, "05", "05", 5},
       {&form.txtPeriod, 3, "12a", "12", 12},  // pasted
@@ -131,8 +132,9 @@ TEST_F(SpinFields, EditsAreClampedAsTheyHappen) {
       {&form.txtHour, 1, "99", "12", 12},
       {&form.txtMin, 1, "60", "59", 59},
       {&form.txtPeriod, 1, ".6", "1", 1},
-      {&form.txtMin, 1, ".5", "00", 0},   // half to even
+      {&form.txtMin, 1, ".5", "00", 0},   // half to even; not digits: rewritten
       {&form.txtMin, 1, "1.5", "1.", 1},  // cut to two characters on entry
+      {&form.txtMin, 5, "1.5", "01", 1},
   };
   for (const Row& row : rows) {
     auto& spin = row.field == &form.txtPeriod ? form.vsPeriod
@@ -147,6 +149,44 @@ TEST_F(SpinFields, EditsAreClampedAsTheyHappen) {
         << row.field->name() << " <- '" << row.replacement << "'";
     EXPECT_EQ(spin.Value(), row.value) << row.field->name() << " <- '" << row.replacement << "'";
   }
+}
+
+// The minute typed key by key over the selected field: each digit stays as typed, so the
+// second one fits, and arming takes the minute typed.
+TEST_F(SpinFields, TypingTwoDigitsIntoTheMinuteGivesThatMinute) {
+  struct Row {
+    const char* start;  // "" empties the field while its value is 0
+    const char* keys;
+    const char* text;
+    std::int16_t value;
+  };
+  const Row rows[] = {
+      {"00", "45", "45", 45}, {"00", "33", "33", 33}, {"30", "12", "12", 12},
+      {"", "7", "7", 7},      {"00", "07", "07", 7},  {"45", "99", "59", 59},
+  };
+  for (const Row& row : rows) {
+    if (*row.start == '\0') form.txtMin.replaceText("00");
+    form.txtMin.replaceText(row.start);
+    ASSERT_EQ(form.txtMin.Text(), row.start);
+    form.txtMin.selectAll();
+    for (const char* key = row.keys; *key != '\0'; ++key) ASSERT_TRUE(form.txtMin.typeChar(*key));
+    EXPECT_EQ(form.txtMin.Text(), row.text) << row.start << " <- " << row.keys;
+    EXPECT_EQ(form.vsMin.Value(), row.value) << row.start << " <- " << row.keys;
+  }
+  // What the program itself writes keeps two digits: the arrows, from the typed "7" too.
+  form.vsMin.arrowDown();
+  EXPECT_EQ(form.txtMin.Text(), "58");
+  form.txtMin.replaceText("7");
+  form.vsMin.arrowUp();
+  EXPECT_EQ(form.txtMin.Text(), "08");
+
+  form.txtHour.replaceText("10");
+  form.cmbT.setText("PM");
+  form.txtMin.selectAll();
+  form.txtMin.typeChar('4');
+  form.txtMin.typeChar('5');
+  form.cmdTimer.click();
+  EXPECT_EQ(form.mdatTarget, datetime::fromParts(2026, 12, 6, 22, 45, 0));
 }
 
 TEST_F(SpinFields, ArrowsStopAtTheBoundsAndRewriteTheText) {

@@ -88,7 +88,7 @@ TEST_F(TrayInteraction, ThePopupMenuWorksWhileTheAboutWindowIsOpen) {
   EXPECT_EQ(form.mblnExit, kVbTrue);
   const auto trayCalls = platform.named("Shell_NotifyIconA");
   ASSERT_EQ(trayCalls.size(), 1u);
-  EXPECT_EQ(trayCalls[0].args[0], NIM_DELETE);
+  EXPECT_EQ(trayCalls[0].args[0], kNimDelete);
   // Nothing is performed, not even later at the armed moment.
   ws.advance(2 * 3600 * 1000);
   for (const char* action : {"ExitWindowsEx", "SetSuspendState", "LockWorkStation", "SendMessageA"})

@@ -2,6 +2,8 @@
 // and the late-bound calls with their real prototypes.
 #include <windows.h>
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -100,6 +102,20 @@ TEST(Win32PlatformTest, LocaleAndClockComeFromTheSystem) {
   const LocalTime now = platform.Now();
   EXPECT_EQ(now.year, before.wYear);
   EXPECT_GE(now.month, 1);
+}
+
+// The zone's rules give the same local clock as the system: the local time of the present
+// UTC moment is the present local time, to the minute.
+TEST(Win32PlatformTest, LocalTimeOfUtcMatchesTheSystemsClock) {
+  Win32Platform platform;
+  const UtcTime utc = platform.NowUtc();
+  SYSTEMTIME system;
+  GetLocalTime(&system);
+  LocalTime local;
+  ASSERT_TRUE(platform.LocalFromUtc(utc.seconds, local));
+  const int minutes = local.hour * 60 + local.minute;
+  const int expected = system.wHour * 60 + system.wMinute;
+  EXPECT_LE(std::abs(minutes - expected) % (24 * 60 - 1), 1);
 }
 
 // ---- Late binding ------------------------------------------------------------------------

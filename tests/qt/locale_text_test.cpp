@@ -13,6 +13,7 @@
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/locale_formats.h"
 #include "platform/linux/locale_text.h"
+#include "platform/windows_values.h"
 #include "qt_test_support.h"
 #include "schedule/date_time.h"
 #include "support/fake_platform.h"
@@ -110,7 +111,7 @@ TEST_F(NonLatinWindow, ClockAndStatusLabelsKeepToOneLine) {
   }
 }
 
-using NonLatinTray = DemoWindowTest;
+using NonLatinTray = MainWindowWidgets;
 
 TEST_F(NonLatinTray, TooltipCutInsideACharacterShowsTheWholeOnes) {
   LinuxPlatform platform;
@@ -123,8 +124,8 @@ TEST_F(NonLatinTray, TooltipCutInsideACharacterShowsTheWholeOnes) {
   record.hWnd = ws.windowHandle(form);
   record.cbSize = NotifyIconData::kSize;
   record.uID = 1;
-  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  record.uCallbackMessage = WM_MOUSEMOVE;
+  record.uFlags = kNifMessage | kNifIcon | kNifTip;
+  record.uCallbackMessage = kWmMouseMove;
   record.hIcon = ws.iconHandle(form);
   record.setTip(tip);
   const auto bytes = record.toBytes();

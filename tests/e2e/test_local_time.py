@@ -9,7 +9,7 @@ from datetime import datetime
 from zoneinfo import ZoneInfo
 
 from desktop import DesktopTest
-from support import wait_for
+from processes import wait_for
 
 NO_ACTION = 'No action started'
 REBOOT = 1  # steps down the action list from "Shutdown"

@@ -10,6 +10,7 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/late_bound.h"
+#include "platform/win32/native_records.h"
 
 namespace slumbrix {
 
@@ -19,7 +20,6 @@ using win32::toHandle;
 namespace {
 
 constexpr std::size_t kVersionInfoSize = 148;
-constexpr std::size_t kNotifyIconDataSize = 88;
 constexpr std::size_t kLuidSize = 8;
 
 std::int32_t asResult(BOOL ok) {
@@ -158,18 +158,13 @@ std::int32_t Win32Platform::NtQuerySystemInformation(std::uint32_t informationCl
                                                      std::uint8_t* information,
                                                      std::uint32_t length,
                                                      std::uint32_t* returnLength) {
-  return win32::callNtQuerySystemInformation(
+  return win32::querySystemInformation(
       win32::lateBound<win32::NtQuerySystemInformationFn>("ntdll.dll", "NtQuerySystemInformation"),
       informationClass, information, length, returnLength);
 }
 
 std::int32_t Win32Platform::Shell_NotifyIconA(std::uint32_t message, const std::uint8_t* data) {
-  // cbSize 88 tells the shell that the record is the first, 88-byte form; the handles in it
-  // are 32-bit, as on this build. The copy gives it the alignment the structure needs.
-  NOTIFYICONDATAA record;
-  static_assert(sizeof record >= kNotifyIconDataSize);
-  std::memset(&record, 0, sizeof record);
-  std::memcpy(&record, data, kNotifyIconDataSize);
+  NOTIFYICONDATAA record = win32::toNativeNotifyIconData(data);
   return asResult(::Shell_NotifyIconA(message, &record));
 }
 

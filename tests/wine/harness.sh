@@ -11,6 +11,7 @@
 #   harness.sh reset STATE [32|64]  fresh prefix in STATE/prefix (10-30 s), 32-bit unless
 #                                   64 is given; the other commands use the same kind
 #   harness.sh cleanup STATE        ends the prefix's Wine processes, removes STATE
+#   harness.sh arch STATE           prints the prefix's kind: 32 or 64
 #   harness.sh exec STATE CMD...    runs CMD under wine in the prefix (made when missing)
 #   harness.sh version STATE V      makes Wine imitate V (win95, win98, nt40, win2k, winxp)
 #   harness.sh relay STATE FUNCS    restricts Wine's relay trace to FUNCS ("dll.Function;..."),
@@ -113,6 +114,9 @@ main() {
       end_wine "$state"
       stop_xvfb "$state"
       rm -rf "$state"
+      ;;
+    arch)
+      wine_arch "$state"
       ;;
     exec)
       make_prefix "$state"

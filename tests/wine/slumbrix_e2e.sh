@@ -82,8 +82,9 @@ calls() {
       while (length(h) < bits / 4) h = "0" h
       if (length(h) > bits / 4) return "?" h  # wider than the program: no value of it
       low = hex(substr(h, length(h) - 7))
-      if (bits == 64 && substr(h, 1, 8) != "ffffffff") return substr(h, 1, 8) == "00000000" ? low : "0x" h
-      return low >= 2147483648 ? low - 4294967296 : low
+      if (bits == 64 && substr(h, 1, 8) != "ffffffff")
+        return substr(h, 1, 8) == "00000000" ? sprintf("%.0f", low) : "0x" h
+      return sprintf("%.0f", low >= 2147483648 ? low - 4294967296 : low)
     }
     function value(arg) {
       if (arg ~ /"/) { sub(/^[^"]*"/, "", arg); sub(/"$/, "", arg); return arg }

@@ -27,7 +27,8 @@ case "${SLUMBRIX_WINE:-}" in
   "") ;;
   32 | 64)
     other=$((96 - SLUMBRIX_WINE))
-    [[ -n "${reason[$other]}" ]] || reason[$other]="SLUMBRIX_WINE=$SLUMBRIX_WINE asks for the $SLUMBRIX_WINE-bit suite alone"
+    [[ -n "${reason[$other]}" ]] ||
+      reason[$other]="SLUMBRIX_WINE=$SLUMBRIX_WINE asks for the $SLUMBRIX_WINE-bit suite alone"
     if [[ -n "${reason[$SLUMBRIX_WINE]}" ]]; then
       echo "SLUMBRIX_WINE=$SLUMBRIX_WINE, but ${reason[$SLUMBRIX_WINE]}" >&2
       exit 1
@@ -65,7 +66,8 @@ summary() {  # the one line: the suites that ran, then why the others did not
   for bits in 32 64; do
     name=$([[ $bits == 32 ]] && echo slumbrix.exe || echo slumbrix64.exe)
     if [[ "${result[$bits]}" == "not run" ]]; then
-      skipped+=("the $bits-bit suite did not run because ${reason[$bits]}, so $name was only built and its imports checked")
+      local only="so $name was only built and its imports checked"
+      skipped+=("the $bits-bit suite did not run because ${reason[$bits]}, $only")
     else
       ran+=("the $bits-bit suite ${result[$bits]}")
     fi

@@ -35,8 +35,14 @@ wine_arch() {
 wine_env() {
   export WINEPREFIX="$1/prefix"
   case "$(wine_arch "$1")" in
-    64) export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64 ;;
-    32) export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver ;;
+    64)
+      export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+      export WINESERVER=/usr/lib/wine/wineserver64
+      ;;
+    32)
+      export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine
+      export WINESERVER=/usr/lib/wine/wineserver
+      ;;
     *)
       echo "harness.sh: unknown prefix kind $(wine_arch "$1") (32 or 64)" >&2
       exit 2
@@ -106,7 +112,10 @@ main() {
     reset)
       end_wine "$state"
       rm -rf "$state/prefix"
-      [[ "${1:-32}" == 32 || "${1:-32}" == 64 ]] || { echo "harness.sh: reset takes 32 or 64" >&2; exit 2; }
+      if [[ "${1:-32}" != 32 && "${1:-32}" != 64 ]]; then
+        echo "harness.sh: reset takes 32 or 64, not $1" >&2
+        exit 2
+      fi
       echo "${1:-32}" >"$state/arch"
       make_prefix "$state"
       ;;

@@ -112,8 +112,8 @@ calls() {
 # The system action and the steps around it, in order: privilege steps, the exit request, the
 # removal of the tray icon.
 action_calls() {
-  calls "$1" | grep -E '^(ExitWindowsEx|OpenProcessToken|LookupPrivilegeValueA|AdjustTokenPrivileges|LockWorkStation|Shell_NotifyIconA\(2\))' |
-    paste -sd '|'
+  local steps='ExitWindowsEx|OpenProcessToken|LookupPrivilegeValueA|AdjustTokenPrivileges'
+  calls "$1" | grep -E "^($steps|LockWorkStation|Shell_NotifyIconA\\(2\\))" | paste -sd '|'
 }
 call_time() {  # call_time TRACE FUNCTION: the seconds of its first call
   grep -m1 ":Call $2(" "$1" | cut -d: -f1
@@ -227,7 +227,8 @@ echo "ok $version: tooltip after arming: ${armed#* 1 }"
 case "$version" in
   win95 | win98) want="ExitWindowsEx(6,0)|Shell_NotifyIconA(2)=1" ;;
   *)
-    privilege="OpenProcessToken(-1)=1|LookupPrivilegeValueA(SeShutdownPrivilege)=1|AdjustTokenPrivileges(0,16)=1"
+    privilege="OpenProcessToken(-1)=1|LookupPrivilegeValueA(SeShutdownPrivilege)=1"
+    privilege+="|AdjustTokenPrivileges(0,16)=1"
     want="$privilege|ExitWindowsEx(6,0)|$privilege|Shell_NotifyIconA(2)=1"
     ;;
 esac

@@ -195,13 +195,14 @@ expect "tray sends before arming (Tray and Restore send nothing)" \
   "$(tray_sends "$trace" | cut -d' ' -f2- | paste -sd '|')" "0 No action started"
 
 # ---- The number field takes digits only; the arrows step it ------------------------------------
+# Read by waiting for the text: one read alone may find a loaded machine's program busy.
 driver type "$title" txtPeriod "4a5"
-expect "typed digits only" "$(driver text "$title" txtPeriod)" "45"
+expect "typed digits only" "$(driver wait-text "$title" txtPeriod 45 5000)" "45"
 driver scroll "$title" vsPeriod up
-expect "spin up" "$(driver text "$title" txtPeriod)" "46"
+expect "spin up" "$(driver wait-text "$title" txtPeriod 46 5000)" "46"
 driver scroll "$title" vsPeriod down
 driver scroll "$title" vsPeriod down
-expect "spin down" "$(driver text "$title" txtPeriod)" "44"
+expect "spin down" "$(driver wait-text "$title" txtPeriod 44 5000)" "44"
 
 # ---- Reboot in 5 seconds, armed through the controls ------------------------------------------
 driver choose "$title" cmbAction Reboot

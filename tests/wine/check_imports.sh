@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Checks the import table of a Windows program against the allow-list: every imported
-# function must be listed, and the functions newer than Windows 95 must not be imported.
-#   check_imports.sh OBJDUMP PROGRAM.EXE ALLOW-LIST
+# function must be listed on one of the allow-lists, and the functions newer than Windows 95
+# must not be imported.
+#   check_imports.sh OBJDUMP PROGRAM.EXE ALLOW-LIST...
 set -euo pipefail
-objdump=$1 program=$2 allow=$3
+objdump=$1 program=$2
+shift 2
+allowed=$(cat "$@" | grep -v '^#' | grep -v '^$' | sort -u)
 # 77: not built (yet); the test counts as skipped.
 [[ -f "$program" ]] || { echo "$program is not built" >&2; exit 77; }
 
@@ -19,7 +22,7 @@ for late in LockWorkStation SetSuspendState NtQuerySystemInformation; do
     status=1
   fi
 done
-unlisted=$(comm -23 <(echo "$imports") <(grep -v '^#' "$allow" | grep -v '^$' | sort -u))
+unlisted=$(comm -23 <(echo "$imports") <(echo "$allowed"))
 if [[ -n "$unlisted" ]]; then
   echo "imports not on the allow-list:" >&2
   echo "$unlisted" >&2

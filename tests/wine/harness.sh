@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# The Wine harness of the Windows tests. One throwaway 32-bit Wine prefix serves a whole test
-# run; each program under test gets its own Xvfb display; the Windows version Wine imitates
-# is switched in the prefix's registry.
+# The Wine harness of the Windows tests. One throwaway Wine prefix serves a whole test run;
+# each program under test gets its own Xvfb display; the Windows version Wine imitates is
+# switched in the prefix's registry.
 #
-#   harness.sh reset STATE          fresh prefix in STATE/prefix (10-30 s)
+# The prefix is 32-bit (the 32-bit loader, for slumbrix.exe) or 64-bit (wine64 alone, for
+# slumbrix64.exe). Every step names its loader and wineserver: Debian's /usr/bin/wine starts
+# the 32-bit loader whenever wine32 is installed, also for a 64-bit prefix, and that fails on
+# a machine that cannot execute 32-bit programs.
+#
+#   harness.sh reset STATE [32|64]  fresh prefix in STATE/prefix (10-30 s), 32-bit unless
+#                                   64 is given; the other commands use the same kind
 #   harness.sh cleanup STATE        ends the prefix's Wine processes, removes STATE
+#   harness.sh arch STATE           prints the prefix's kind: 32 or 64
 #   harness.sh exec STATE CMD...    runs CMD under wine in the prefix (made when missing)
 #   harness.sh version STATE V      makes Wine imitate V (win95, win98, nt40, win2k, winxp)
 #   harness.sh relay STATE FUNCS    restricts Wine's relay trace to FUNCS ("dll.Function;..."),
@@ -20,9 +27,27 @@
 # than the ones it made.
 set -euo pipefail
 
+# The prefix's kind: what `reset` recorded, else $SLUMBRIX_WINE_ARCH, else 32.
+wine_arch() {
+  cat "$1/arch" 2>/dev/null || echo "${SLUMBRIX_WINE_ARCH:-32}"
+}
+
 wine_env() {
   export WINEPREFIX="$1/prefix"
-  export WINEARCH=win32
+  case "$(wine_arch "$1")" in
+    64)
+      export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+      export WINESERVER=/usr/lib/wine/wineserver64
+      ;;
+    32)
+      export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine
+      export WINESERVER=/usr/lib/wine/wineserver
+      ;;
+    *)
+      echo "harness.sh: unknown prefix kind $(wine_arch "$1") (32 or 64)" >&2
+      exit 2
+      ;;
+  esac
   export WINEDEBUG="${WINEDEBUG:--all}"
   # No Mono or Gecko installers in a throwaway prefix.
   export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
@@ -36,19 +61,19 @@ make_prefix() {
     if [[ ! -f "$state/prefix/system.reg" ]]; then
       wine_env "$state"
       rm -rf "$WINEPREFIX"
-      wineboot --init >"$state/wineboot.log" 2>&1
+      "$WINELOADER" wineboot --init >"$state/wineboot.log" 2>&1
       # One virtual desktop for every program of the prefix: Wine draws the window frames
       # and captions itself (there is no window manager on the test display) and keeps a
       # notification area on its taskbar.
-      wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+      "$WINELOADER" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+      "$WINELOADER" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
         >/dev/null 2>&1
       # Debian's Wine does not load the fonts of its own data folder; in the prefix's Fonts
       # folder they stand in for those of Windows (MS Sans Serif with its metrics, System,
       # Marlett for the caption buttons), so windows are laid out and drawn as there.
       local fonts=/usr/share/wine/fonts
       if [[ -d "$fonts" ]]; then cp "$fonts"/*.ttf "$fonts"/*.fon "$WINEPREFIX/drive_c/windows/Fonts/"; fi
-      wineserver -w
+      "$WINESERVER" -w
     fi
   ) 9>"$state/.lock"
 }
@@ -56,7 +81,7 @@ make_prefix() {
 end_wine() {
   local state=$1
   [[ -d "$state/prefix" ]] || return 0
-  (wine_env "$state" && wineserver -k >/dev/null 2>&1) || true
+  (wine_env "$state" && "$WINESERVER" -k >/dev/null 2>&1) || true
 }
 
 start_xvfb() {
@@ -87,6 +112,11 @@ main() {
     reset)
       end_wine "$state"
       rm -rf "$state/prefix"
+      if [[ "${1:-32}" != 32 && "${1:-32}" != 64 ]]; then
+        echo "harness.sh: reset takes 32 or 64, not $1" >&2
+        exit 2
+      fi
+      echo "${1:-32}" >"$state/arch"
       make_prefix "$state"
       ;;
     cleanup)
@@ -94,33 +124,36 @@ main() {
       stop_xvfb "$state"
       rm -rf "$state"
       ;;
+    arch)
+      wine_arch "$state"
+      ;;
     exec)
       make_prefix "$state"
       wine_env "$state"
-      exec wine "$@"
+      exec "$WINELOADER" "$@"
       ;;
     version)
       make_prefix "$state"
       wine_env "$state"
-      wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null
-      wineserver -w
+      "$WINELOADER" reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null
+      "$WINESERVER" -w
       ;;
     relay)
       make_prefix "$state"
       wine_env "$state"
       if [[ -n "${1:-}" ]]; then
-        wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d "$1" /f >/dev/null
+        "$WINELOADER" reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d "$1" /f >/dev/null
       else
-        wine reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true
+        "$WINELOADER" reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true
       fi
-      wineserver -w
+      "$WINESERVER" -w
       ;;
     boot)
       make_prefix "$state"
       wine_env "$state"
       # A persistent server; the first program in it boots the session as usual.
-      wineserver -p
-      wine reg query 'HKCU\Software\Wine' >/dev/null 2>&1 || true
+      "$WINESERVER" -p
+      "$WINELOADER" reg query 'HKCU\Software\Wine' >/dev/null 2>&1 || true
       ;;
     display)
       make_prefix "$state"

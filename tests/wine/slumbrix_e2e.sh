@@ -6,7 +6,12 @@
 #
 # The program arms "Reboot" and fires it; ExitWindowsEx would have Wine end every process of
 # the prefix (through wineboot), so wineboot is switched off for the program and the call
-# fails harmlessly, leaving the steps after it to be seen.
+# fails harmlessly, leaving the steps after it to be seen. A second run fires "Lock Computer"
+# on 2000 and XP (Wine's LockWorkStation does nothing), and ends from the File menu elsewhere.
+#
+# The program is slumbrix.exe in a 32-bit prefix or slumbrix64.exe in a 64-bit one. The relay
+# trace prints each argument in hexadecimal at least 8 digits wide, a 64-bit one wider, so the
+# calls are read by name and value: each argument as a signed number of the program's width.
 set -euo pipefail
 version=$1 program=$2 driver_exe=$3 shots=${4:-}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,6 +21,7 @@ logs=${shots:-$state}
 mkdir -p "$logs"
 trace="$logs/slumbrix-$version-relay.log"
 second_trace="$logs/slumbrix-$version-second-relay.log"
+last_trace="$logs/slumbrix-$version-last-relay.log"
 
 harness() { "$here/harness.sh" "$1" "$state" "${@:2}"; }
 # Wine writes the console lines with CR LF.
@@ -44,7 +50,7 @@ tray_sends() {
   awk '
     /:Call shell32\.Shell_NotifyIconA\(/ {
       split($0, f, ":"); time = f[1]
-      s = $0; sub(/.*Shell_NotifyIconA\(/, "", s); message = substr(s, 1, 8) + 0
+      s = $0; sub(/.*Shell_NotifyIconA\(0*/, "", s); sub(/,.*/, "", s); message = s == "" ? 0 : s
       tip = ""; inside = 1; next
     }
     inside && tip == "" && /:Call KERNEL32\.MultiByteToWideChar\(/ {
@@ -54,23 +60,70 @@ tray_sends() {
     inside && /:Ret  shell32\.Shell_NotifyIconA\(/ { print time, message, tip; inside = 0 }
   ' "$1"
 }
-# The system action and the steps around it, in order: privilege steps, the exit request
-# with its arguments, the removal of the tray icon.
+# The watched calls of a trace, one a line in order, as NAME(ARGS)=RESULT: only the arguments
+# that say what was asked (no addresses), numbers as signed values of the program's width (so a
+# pseudo-handle reads -1 only when it was sign-extended), strings as their text. The results of
+# ExitWindowsEx and LockWorkStation are left out: Wine's refuse here by design.
+calls() {
+  awk -v bits="$bits" '
+    BEGIN {
+      shown["OpenProcessToken"] = "1"; shown["LookupPrivilegeValueA"] = "2"
+      shown["AdjustTokenPrivileges"] = "2,4"; shown["ExitWindowsEx"] = "1,2"
+      shown["SetPriorityClass"] = "1,2"; shown["SetThreadPriority"] = "1,2"
+      shown["LockWorkStation"] = ""; shown["Shell_NotifyIconA"] = "1"
+      noResult["ExitWindowsEx"] = 1; noResult["LockWorkStation"] = 1
+    }
+    function hex(h,   i, v) {
+      v = 0
+      for (i = 1; i <= length(h); i++) v = v * 16 + index("0123456789abcdef", substr(h, i, 1)) - 1
+      return v
+    }
+    function signed(h,   low) {
+      while (length(h) < bits / 4) h = "0" h
+      if (length(h) > bits / 4) return "?" h  # wider than the program: no value of it
+      low = hex(substr(h, length(h) - 7))
+      if (bits == 64 && substr(h, 1, 8) != "ffffffff")
+        return substr(h, 1, 8) == "00000000" ? sprintf("%.0f", low) : "0x" h
+      return sprintf("%.0f", low >= 2147483648 ? low - 4294967296 : low)
+    }
+    function value(arg) {
+      if (arg ~ /"/) { sub(/^[^"]*"/, "", arg); sub(/"$/, "", arg); return arg }
+      return signed(arg)
+    }
+    match($0, /:Call [A-Za-z0-9_]+\.[A-Za-z_]+\(/) {
+      name = substr($0, RSTART + 6, RLENGTH - 7); sub(/^[^.]*\./, "", name)
+      if (!(name in shown)) next
+      args = substr($0, RSTART + RLENGTH); sub(/\) ret=.*$/, "", args)
+      n = split(args, a, ","); m = split(shown[name], want, ",")
+      text = ""
+      for (i = 1; i <= m; i++) text = text (i > 1 ? "," : "") value(a[want[i]])
+      pending[name] = name "(" text ")"
+      next
+    }
+    match($0, /:Ret  [A-Za-z0-9_]+\.[A-Za-z_]+\(\) retval=[0-9a-f]+/) {
+      name = $0; sub(/.*:Ret  [A-Za-z0-9_]+\./, "", name); sub(/\(.*/, "", name)
+      if (!(name in pending)) next
+      result = $0; sub(/.*retval=/, "", result); sub(/ .*/, "", result)
+      print pending[name] (name in noResult ? "" : "=" signed(result))
+      delete pending[name]
+    }
+  ' "$1"
+}
+# The system action and the steps around it, in order: privilege steps, the exit request, the
+# removal of the tray icon.
 action_calls() {
-  grep -E ':Call (user32\.ExitWindowsEx|advapi32\.(OpenProcessToken|LookupPrivilegeValueA|AdjustTokenPrivileges)|shell32\.Shell_NotifyIconA\(00000002)' "$1" |
-    sed -E 's/^[^ ]*:Call [a-z0-9]+\.//; s/^ExitWindowsEx(\([0-9a-f,]*\)).*/ExitWindowsEx\1/;
-            s/^(OpenProcessToken|AdjustTokenPrivileges).*/\1/;
-            s/^LookupPrivilegeValueA\([^"]*"[^"]*",[^"]*"([^"]*)".*/LookupPrivilegeValueA \1/;
-            s/^Shell_NotifyIconA.*/Shell_NotifyIconA NIM_DELETE/' |
-    paste -sd '|'
+  local steps='ExitWindowsEx|OpenProcessToken|LookupPrivilegeValueA|AdjustTokenPrivileges'
+  calls "$1" | grep -E "^($steps|LockWorkStation|Shell_NotifyIconA\\(2\\))" | paste -sd '|'
 }
 call_time() {  # call_time TRACE FUNCTION: the seconds of its first call
   grep -m1 ":Call $2(" "$1" | cut -d: -f1
 }
 
+bits=$(harness arch)
 harness version "$version"
-harness relay "user32.ExitWindowsEx;advapi32.OpenProcessToken;advapi32.LookupPrivilegeValueA;\
-advapi32.AdjustTokenPrivileges;shell32.Shell_NotifyIconA;kernel32.MultiByteToWideChar"
+harness relay "user32.ExitWindowsEx;user32.LockWorkStation;advapi32.OpenProcessToken;\
+advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges;shell32.Shell_NotifyIconA;\
+kernel32.MultiByteToWideChar;kernel32.SetPriorityClass;kernel32.SetThreadPriority"
 # With wineboot switched off the program must not be the one to start the Wine session: the
 # driver would wait for a boot that never comes.
 harness boot
@@ -99,9 +152,14 @@ expect "AM/PM list" "$(driver items "$title" cmbT | tail -1)" "= AM"
 expect "status" "$(driver text "$title" lblStatus)" "Timer Deactivated"
 case "$version" in
   win95 | win98) expect "meter after the failed reading" "$(driver text "$title" lblCpuUsage)" "?" ;;
-  *) expect_match "meter" "$(driver text "$title" lblCpuUsage)" '^-?[0-9]+$' ;;
+  *) expect_match "meter" "$(driver text "$title" lblCpuUsage)" '^([0-9]|[1-9][0-9]|100)$' ;;
 esac
 expect "tray icon added" "$(tray_sends "$trace" | head -1 | cut -d' ' -f2-)" "0 No action started"
+expect "the shell took the icon" "$(calls "$trace" | grep -m1 '^Shell_NotifyIconA')" \
+  "Shell_NotifyIconA(0)=1"
+# THREAD_PRIORITY_HIGHEST for the own thread (-2), HIGH_PRIORITY_CLASS for the own process (-1).
+expect "priority raised" "$(calls "$trace" | grep -E '^Set(Thread|Priority)' | paste -sd '|')" \
+  "SetThreadPriority(-2,2)=1|SetPriorityClass(-1,128)=1"
 shot main
 
 # ---- The About window, modal -------------------------------------------------------------
@@ -136,6 +194,16 @@ driver wait-state "$title" - "1 1 0" 5000 && echo "ok $version: the first instan
 expect "tray sends before arming (Tray and Restore send nothing)" \
   "$(tray_sends "$trace" | cut -d' ' -f2- | paste -sd '|')" "0 No action started"
 
+# ---- The number field takes digits only; the arrows step it ------------------------------------
+# Read by waiting for the text: one read alone may find a loaded machine's program busy.
+driver type "$title" txtPeriod "4a5"
+expect "typed digits only" "$(driver wait-text "$title" txtPeriod 45 5000)" "45"
+driver scroll "$title" vsPeriod up
+expect "spin up" "$(driver wait-text "$title" txtPeriod 46 5000)" "46"
+driver scroll "$title" vsPeriod down
+driver scroll "$title" vsPeriod down
+expect "spin down" "$(driver wait-text "$title" txtPeriod 44 5000)" "44"
+
 # ---- Reboot in 5 seconds, armed through the controls ------------------------------------------
 driver choose "$title" cmbAction Reboot
 driver type "$title" txtPeriod 5
@@ -145,6 +213,7 @@ expect_match "countdown" "$(driver wait-text "$title" lblStatus "* Seconds to th
   '^[1-5] Seconds to the execution$'
 expect "button" "$(driver text "$title" cmdTimer)" "Deactivate Timer"
 expect "options locked" "$(driver state "$title" cmbAction)" "0 1 0"
+expect "number field locked with its frame" "$(driver state "$title" txtPeriod)" "0 1 0"
 shot armed
 driver gone "$title" 15000
 status=0
@@ -154,11 +223,14 @@ expect "exit status" "$status" "0"
 armed=$(tray_sends "$trace" | awk '$2 == 1 && $3 == "Reboot" && $4 == "on" { print; exit }')
 [[ -n "$armed" ]] || fail "no tooltip \"Reboot on ...\" in $trace"
 echo "ok $version: tooltip after arming: ${armed#* 1 }"
+# The privilege steps on the NT family: the token of the own process (-1), the shutdown
+# privilege enabled in a 16-byte record; all three succeed.
 case "$version" in
-  win95 | win98) want="ExitWindowsEx(00000006,00000000)|Shell_NotifyIconA NIM_DELETE" ;;
+  win95 | win98) want="ExitWindowsEx(6,0)|Shell_NotifyIconA(2)=1" ;;
   *)
-    privilege="OpenProcessToken|LookupPrivilegeValueA SeShutdownPrivilege|AdjustTokenPrivileges"
-    want="$privilege|ExitWindowsEx(00000006,00000000)|$privilege|Shell_NotifyIconA NIM_DELETE"
+    privilege="OpenProcessToken(-1)=1|LookupPrivilegeValueA(SeShutdownPrivilege)=1"
+    privilege+="|AdjustTokenPrivileges(0,16)=1"
+    want="$privilege|ExitWindowsEx(6,0)|$privilege|Shell_NotifyIconA(2)=1"
     ;;
 esac
 expect "action calls" "$(action_calls "$trace")" "$want"
@@ -168,3 +240,31 @@ delay=$(awk -v a="${armed%% *}" -v e="$(call_time "$trace" user32.ExitWindowsEx)
 awk -v d="$delay" 'BEGIN { exit !(d >= 3.5 && d <= 6.5) }' ||
   fail "ExitWindowsEx came $delay s after arming, not after about 5"
 echo "ok $version: ExitWindowsEx $delay s after arming, then the program ended"
+
+# ---- The last run: "Lock Computer" where it is offered, the File menu elsewhere ----------------
+run_program "$last_trace" &
+program_pid=$!
+case "$version" in
+  win95 | win98) driver msgbox "$title" 30000 >/dev/null ;;
+esac
+driver wait-window "$title" 30000
+case "$version" in
+  win2k | winxp)
+    driver choose "$title" cmbAction "Lock Computer"
+    driver type "$title" txtPeriod 2
+    driver choose "$title" cmbUnit Seconds
+    driver click "$title" cmdTimer
+    driver gone "$title" 10000
+    want="LockWorkStation()|Shell_NotifyIconA(2)=1"
+    ;;
+  *)
+    driver menu "$title" beendn
+    driver gone "$title" 10000
+    want="Shell_NotifyIconA(2)=1"
+    ;;
+esac
+status=0
+wait "$program_pid" || status=$?
+expect "exit status of the last run" "$status" "0"
+# The late-bound LockWorkStation is called where the action is offered, and nowhere else.
+expect "action calls of the last run" "$(action_calls "$last_trace")" "$want"

@@ -202,8 +202,7 @@ void FormWindow::show(FormWindow* modalOwner) {
   if (modalOwner != nullptr && modalOwner != this) {
     releaseOwner();
     modalOwner_ = modalOwner;
-    SetWindowLongA(hwnd_, GWL_HWNDPARENT,
-                   static_cast<LONG>(reinterpret_cast<LONG_PTR>(modalOwner->hwnd())));
+    SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(modalOwner->hwnd()));
     EnableWindow(modalOwner->hwnd(), FALSE);
   }
   ShowWindow(hwnd_, IsIconic(hwnd_) != FALSE ? SW_RESTORE : SW_SHOW);
@@ -221,8 +220,7 @@ void FormWindow::releaseOwner() {
   HWND plainOwner = form_.showInTaskbar ? nullptr : toolkit_.hiddenOwner();
   if (hwnd_ != nullptr) {
     const bool active = GetActiveWindow() == hwnd_;
-    SetWindowLongA(hwnd_, GWL_HWNDPARENT,
-                   static_cast<LONG>(reinterpret_cast<LONG_PTR>(plainOwner)));
+    SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(plainOwner));
     if (active && IsWindowVisible(owner->hwnd()) != FALSE) SetActiveWindow(owner->hwnd());
   }
 }

@@ -8,11 +8,11 @@ bool NativeWindow::onMessage(UINT, WPARAM, LPARAM, LRESULT&) {
 
 void NativeWindow::bind(HWND window, bool subclass) {
   if (hwnd_ == nullptr) hwnd_ = window;
-  SetWindowLongA(window, GWL_USERDATA, static_cast<LONG>(reinterpret_cast<LONG_PTR>(this)));
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   if (subclass) {
     subclassed_ = window;
-    native_ = reinterpret_cast<WNDPROC>(SetWindowLongA(
-        window, GWL_WNDPROC, static_cast<LONG>(reinterpret_cast<LONG_PTR>(&routeMessage))));
+    native_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&routeMessage)));
   }
 }
 
@@ -24,8 +24,7 @@ LRESULT NativeWindow::defaultProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 NativeWindow* objectOf(HWND window) {
   if (window == nullptr) return nullptr;
-  return reinterpret_cast<NativeWindow*>(
-      static_cast<LONG_PTR>(GetWindowLongA(window, GWL_USERDATA)));
+  return reinterpret_cast<NativeWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 namespace {

@@ -8,7 +8,7 @@
 namespace slumbrix::win32 {
 
 // An object that owns one window (and sometimes a second, like a frame's group box) and
-// takes its messages. The object is found from the window through GWL_USERDATA.
+// takes its messages. The object is found from the window through GWLP_USERDATA.
 class NativeWindow {
  public:
   NativeWindow() = default;

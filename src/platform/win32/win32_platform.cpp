@@ -10,6 +10,7 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/late_bound.h"
+#include "platform/win32/native_records.h"
 #include "platform/windows_values.h"
 
 namespace slumbrix {
@@ -20,7 +21,6 @@ using win32::toHandle;
 namespace {
 
 constexpr std::size_t kVersionInfoSize = OsVersionInfoLayout::kSize;
-constexpr std::size_t kNotifyIconDataSize = NotifyIconDataLayout::kSize;
 constexpr std::size_t kLuidSize = TokenPrivilegesLayout::kLuidSize;
 
 std::int32_t asResult(BOOL ok) {
@@ -159,18 +159,13 @@ std::int32_t Win32Platform::NtQuerySystemInformation(std::uint32_t informationCl
                                                      std::uint8_t* information,
                                                      std::uint32_t length,
                                                      std::uint32_t* returnLength) {
-  return win32::callNtQuerySystemInformation(
+  return win32::querySystemInformation(
       win32::lateBound<win32::NtQuerySystemInformationFn>("ntdll.dll", "NtQuerySystemInformation"),
       informationClass, information, length, returnLength);
 }
 
 std::int32_t Win32Platform::Shell_NotifyIconA(std::uint32_t message, const std::uint8_t* data) {
-  // cbSize 88 tells the shell that the record is the first, 88-byte form; the handles in it
-  // are 32-bit, as on this build. The copy gives it the alignment the structure needs.
-  NOTIFYICONDATAA record;
-  static_assert(sizeof record >= kNotifyIconDataSize);
-  std::memset(&record, 0, sizeof record);
-  std::memcpy(&record, data, kNotifyIconDataSize);
+  NOTIFYICONDATAA record = win32::toNativeNotifyIconData(data);
   return asResult(::Shell_NotifyIconA(message, &record));
 }
 

@@ -7,7 +7,8 @@
 namespace slumbrix {
 
 // The Platform of the Windows build: each call is the Windows function of the same name,
-// with the records passed through unchanged. LockWorkStation, SetSuspendState and
+// with the core's records passed through, or translated where the native structure of this
+// build differs (native_records.h). LockWorkStation, SetSuspendState and
 // NtQuerySystemInformation are looked up at the moment of the call, so the program also runs
 // on the Windows versions that lack them; there the call fails as Platform states.
 class Win32Platform : public Platform {

@@ -180,12 +180,18 @@ bool actCommand(const Args& a) {
 bool dialogCommand(const Args& a) {
   const std::string& command = a.at(0);
   if (command == "msgbox") {
+    // The box is found as soon as it exists; it is read once it shows, with its text set.
     HWND box = nullptr;
-    if (!waitFor(timeoutArg(a, 2),
-                 [&] { return (box = findTopLevel("#32770", a.at(1))) != nullptr; }))
-      fail("no message box \"" + a.at(1) + "\"");
-    HWND textWindow = GetDlgItem(box, 0xFFFF);
-    std::printf("%s\n", textWindow != nullptr ? windowText(textWindow).c_str() : "");
+    std::string text;
+    if (!waitFor(timeoutArg(a, 2), [&] {
+          box = findTopLevel("#32770", a.at(1));
+          if (box == nullptr || IsWindowVisible(box) == FALSE) return false;
+          HWND textWindow = GetDlgItem(box, 0xFFFF);
+          text = textWindow != nullptr ? windowText(textWindow) : "";
+          return !text.empty();
+        }))
+      fail("no message box \"" + a.at(1) + "\" with a text");
+    std::printf("%s\n", text.c_str());
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   } else if (command == "no-msgbox") {
     HWND box = findTopLevel("#32770", a.at(1));

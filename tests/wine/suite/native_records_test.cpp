@@ -1,0 +1,172 @@
+// The seam between the core's 32-bit records and the native structures, on both builds:
+// the tray record as the shell of the build takes it, handles widened with sign extension,
+// and the system information that the NT provider computes from.
+#include <windows.h>
+// after windows.h, which they need
+#include <shellapi.h>
+#include <winternl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/native_records.h"
+#include "platform/win32/win32_platform.h"
+
+namespace slumbrix::wine {
+namespace {
+
+using namespace slumbrix::win32;
+
+constexpr bool k64Bit = sizeof(void*) == 8;
+
+std::uint32_t wordAt(const std::uint8_t* record, std::size_t offset) {
+  std::uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = value << 8 | record[offset + static_cast<std::size_t>(i)];
+  return value;
+}
+
+void putWord(std::uint8_t* record, std::size_t offset, std::uint32_t value) {
+  for (std::size_t i = 0; i < 4; ++i)
+    record[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+template <class H>
+H widened(std::int32_t value) {
+  return reinterpret_cast<H>(static_cast<std::intptr_t>(value));
+}
+
+TEST(NativeRecordsTest, TheTrayRecordBecomesTheNativeFirstForm) {
+  // The core's record: cbSize, hWnd, uID, uFlags, uCallbackMessage, hIcon, then the tip (its
+  // text, a NUL and blanks).
+  std::array<std::uint8_t, 88> bytes{};
+  putWord(bytes.data(), 0, 88);
+  putWord(bytes.data(), 4, 0x00010020);
+  putWord(bytes.data(), 8, 1);
+  putWord(bytes.data(), 12, 7);
+  putWord(bytes.data(), 16, 0x200);
+  putWord(bytes.data(), 20, 0x80000006);  // a negative handle: only sign extension keeps it
+  const char tip[] = "Reboot on 10:00:00 PM";
+  std::fill(bytes.begin() + 24, bytes.end(), ' ');
+  std::memcpy(bytes.data() + 24, tip, sizeof tip);
+
+  const NOTIFYICONDATAA native = toNativeNotifyIconData(bytes.data());
+  // The shell reads cbSize to tell the forms apart; Wine takes any size, Windows does not.
+  EXPECT_EQ(native.cbSize, k64Bit ? 104u : 88u);
+  EXPECT_EQ(offsetof(NOTIFYICONDATAA, hWnd), k64Bit ? 8u : 4u);
+  EXPECT_EQ(offsetof(NOTIFYICONDATAA, hIcon), k64Bit ? 32u : 20u);
+  EXPECT_EQ(offsetof(NOTIFYICONDATAA, szTip), k64Bit ? 40u : 24u);
+  EXPECT_EQ(native.hWnd, widened<HWND>(0x00010020));
+  EXPECT_EQ(native.hIcon, widened<HICON>(static_cast<std::int32_t>(0x80000006)));
+  EXPECT_EQ(native.uID, 1u);
+  EXPECT_EQ(native.uFlags, 7u);
+  EXPECT_EQ(native.uCallbackMessage, 0x200u);
+  EXPECT_STREQ(native.szTip, "Reboot on 10:00:00 PM");
+  EXPECT_EQ(std::memcmp(native.szTip, bytes.data() + 24, 64), 0);  // the blanks after the NUL too
+  // Nothing of the later forms is set.
+  const auto* raw = reinterpret_cast<const std::uint8_t*>(&native);
+  for (std::size_t i = native.cbSize; i < sizeof native; ++i) ASSERT_EQ(raw[i], 0) << "byte " << i;
+}
+
+TEST(NativeRecordsTest, HandlesWidenWithSignExtensionAndNarrowBack) {
+  EXPECT_EQ(fromHandle<HKEY>(0x80000006), HKEY_DYN_DATA);
+  EXPECT_EQ(fromHandle<HKEY>(0x80000001), HKEY_CURRENT_USER);
+  EXPECT_EQ(toHandle(GetCurrentProcess()), 0xFFFFFFFFu);
+  EXPECT_EQ(toHandle(GetCurrentThread()), 0xFFFFFFFEu);
+  EXPECT_EQ(fromHandle<HANDLE>(0xFFFFFFFFu), GetCurrentProcess());
+  EXPECT_EQ(fromHandle<HANDLE>(0xFFFFFFFEu), GetCurrentThread());
+  EXPECT_EQ(fromHandle<HWND>(0x00010020), widened<HWND>(0x00010020));
+}
+
+TEST(NativeRecordsTest, ThePseudoHandlesReachTheirProcessAndThread) {
+  // A zero-extended pseudo-handle is no handle at all: the calls would fail.
+  Win32Platform platform;
+  ASSERT_NE(platform.SetThreadPriority(platform.GetCurrentThread(), THREAD_PRIORITY_ABOVE_NORMAL),
+            0);
+  EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_ABOVE_NORMAL);
+  EXPECT_NE(platform.SetThreadPriority(platform.GetCurrentThread(), THREAD_PRIORITY_NORMAL), 0);
+  ASSERT_NE(platform.SetPriorityClass(platform.GetCurrentProcess(), HIGH_PRIORITY_CLASS), 0);
+  EXPECT_EQ(GetPriorityClass(GetCurrentProcess()), static_cast<DWORD>(HIGH_PRIORITY_CLASS));
+  EXPECT_NE(platform.SetPriorityClass(platform.GetCurrentProcess(), NORMAL_PRIORITY_CLASS), 0);
+  Handle token = 0;
+  ASSERT_NE(platform.OpenProcessToken(platform.GetCurrentProcess(), TOKEN_QUERY, &token), 0);
+  EXPECT_NE(platform.CloseHandle(token), 0);
+}
+
+TEST(NativeRecordsTest, BasicInformationIsWrittenFieldByFieldIn32BitLayout) {
+  SYSTEM_BASIC_INFORMATION native{};
+  const std::uint8_t reserved[4] = {1, 2, 3, 4};
+  std::memcpy(native.Reserved1, reserved, 4);
+  native.MaximumIncrement = 156250;
+  native.PhysicalPageSize = 4096;
+  native.NumberOfPhysicalPages = 0x00123456;
+  native.LowestPhysicalPage = 1;
+  native.HighestPhysicalPage = 0x00123455;
+  native.AllocationGranularity = 0x10000;
+  native.LowestUserAddress = 0x10000;
+  native.HighestUserAddress = std::numeric_limits<ULONG_PTR>::max() - 0xFFFF;
+  native.ActiveProcessors = static_cast<ULONG_PTR>(0x80000003);
+  native.NumberOfProcessors = 12;
+  std::array<std::uint8_t, 44> record;
+  record.fill(0xCC);
+
+  toBasicInformationRecord(native, record.data());
+  EXPECT_EQ(wordAt(record.data(), 0), 0x04030201u);
+  EXPECT_EQ(wordAt(record.data(), 4), 156250u);
+  EXPECT_EQ(wordAt(record.data(), 8), 4096u);
+  EXPECT_EQ(wordAt(record.data(), 12), 0x00123456u);
+  EXPECT_EQ(wordAt(record.data(), 16), 1u);
+  EXPECT_EQ(wordAt(record.data(), 20), 0x00123455u);
+  EXPECT_EQ(wordAt(record.data(), 24), 0x10000u);
+  EXPECT_EQ(wordAt(record.data(), 28), 0x10000u);
+  // Above 4 GiB on the 64-bit build: the highest 32-bit address stands for it.
+  EXPECT_EQ(wordAt(record.data(), 32), k64Bit ? 0xFFFFFFFFu : 0xFFFF0000u);
+  EXPECT_EQ(wordAt(record.data(), 36), 0x80000003u);
+  EXPECT_EQ(record[40], 12);
+  EXPECT_EQ(wordAt(record.data(), 40), 12u);  // the padding after the count is zero
+}
+
+TEST(NativeRecordsTest, TheNtProviderGetsTheSystemsFiguresInItsRecords) {
+  Win32Platform platform;
+  SYSTEM_INFO system;
+  GetSystemInfo(&system);
+
+  std::array<std::uint8_t, 44> basic{};
+  std::uint32_t written = 0;
+  ASSERT_EQ(platform.NtQuerySystemInformation(0, basic.data(), 44, &written), 0);
+  EXPECT_EQ(written, 44u);
+  EXPECT_EQ(basic[40], system.dwNumberOfProcessors);
+  EXPECT_EQ(wordAt(basic.data(), 8), system.dwPageSize);
+  EXPECT_EQ(wordAt(basic.data(), 24), system.dwAllocationGranularity);
+
+  // Only the record's own size: a wrong one fails and leaves the buffer alone.
+  std::array<std::uint8_t, 64> wrong;
+  wrong.fill(0xCC);
+  EXPECT_EQ(platform.NtQuerySystemInformation(0, wrong.data(), 64, nullptr),
+            kStatusInfoLengthMismatch);
+  EXPECT_EQ(wrong[40], 0xCC);
+
+  std::array<std::uint8_t, 312> performance{};
+  EXPECT_EQ(platform.NtQuerySystemInformation(2, performance.data(), 312, nullptr), 0);
+  EXPECT_GT(wordAt(performance.data(), 0) | wordAt(performance.data(), 4), 0u);  // idle time
+
+  std::array<std::uint8_t, 32> timeOfDay{};
+  ASSERT_EQ(platform.NtQuerySystemInformation(3, timeOfDay.data(), 32, &written), 0);
+  EXPECT_GT(written, 0u);
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  const std::uint64_t current =
+      std::uint64_t{wordAt(timeOfDay.data(), 12)} << 32 | wordAt(timeOfDay.data(), 8);
+  const std::uint64_t expected = std::uint64_t{now.dwHighDateTime} << 32 | now.dwLowDateTime;
+  const std::uint64_t tenSeconds = 100'000'000;  // in 100 ns units
+  EXPECT_LT(expected > current ? expected - current : current - expected, tenSeconds);
+}
+
+}  // namespace
+}  // namespace slumbrix::wine

@@ -152,6 +152,16 @@ inline constexpr std::int32_t kStatusInfoLengthMismatch = static_cast<std::int32
 struct SystemBasicInformationLayout {
   static constexpr std::uint32_t kClass = 0;
   static constexpr std::size_t kSize = 44;
+  static constexpr std::size_t kReserved = 0;
+  static constexpr std::size_t kMaximumIncrement = 4;
+  static constexpr std::size_t kPhysicalPageSize = 8;
+  static constexpr std::size_t kNumberOfPhysicalPages = 12;
+  static constexpr std::size_t kLowestPhysicalPage = 16;
+  static constexpr std::size_t kHighestPhysicalPage = 20;
+  static constexpr std::size_t kAllocationGranularity = 24;
+  static constexpr std::size_t kLowestUserAddress = 28;   // 32-bit here, pointer-sized natively
+  static constexpr std::size_t kHighestUserAddress = 32;  // likewise
+  static constexpr std::size_t kActiveProcessors = 36;    // the processor mask, likewise
   static constexpr std::size_t kNumberOfProcessors = 40;  // one byte
 };
 struct SystemPerformanceInformationLayout {

@@ -15,16 +15,9 @@
 #include <cstdint>
 
 #include "platform/win32/late_bound.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix::win32 {
-
-// The core's tray record: NOTIFYICONDATAA in its first, 88-byte form with 32-bit handles.
-inline constexpr std::size_t kNotifyIconRecordSize = 88;
-// The core's SYSTEM_BASIC_INFORMATION: 44 bytes, addresses and the processor mask 32-bit.
-inline constexpr std::size_t kBasicInformationRecordSize = 44;
-inline constexpr std::uint32_t kSystemBasicInformation = 0;
-// STATUS_INFO_LENGTH_MISMATCH: the buffer does not have the size the class needs.
-inline constexpr std::int32_t kStatusInfoLengthMismatch = static_cast<std::int32_t>(0xC0000004);
 
 // The native record for Shell_NotifyIconA from the core's. cbSize is the native size of the
 // first form (88 on the 32-bit build, 104 on the 64-bit one), whatever the record says: it
@@ -37,7 +30,7 @@ void toBasicInformationRecord(const SYSTEM_BASIC_INFORMATION& native, std::uint8
 
 // NtQuerySystemInformation for the core's buffers. The basic-information class is asked in
 // its native form and translated; it needs exactly the record's 44 bytes, as on 32-bit
-// Windows, and otherwise fails with kStatusInfoLengthMismatch leaving the buffer alone. The
+// Windows, and otherwise fails with the length-mismatch status leaving the buffer alone. The
 // other classes the program asks for (performance, time of day) hold only 32- and 64-bit
 // counters, laid out alike on both builds, and go straight through.
 std::int32_t querySystemInformation(NtQuerySystemInformationFn fn, std::uint32_t informationClass,

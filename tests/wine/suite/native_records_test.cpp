@@ -15,6 +15,7 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/byte_record.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/native_records.h"
 #include "platform/win32/win32_platform.h"
@@ -26,17 +27,6 @@ using namespace slumbrix::win32;
 
 constexpr bool k64Bit = sizeof(void*) == 8;
 
-std::uint32_t wordAt(const std::uint8_t* record, std::size_t offset) {
-  std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = value << 8 | record[offset + static_cast<std::size_t>(i)];
-  return value;
-}
-
-void putWord(std::uint8_t* record, std::size_t offset, std::uint32_t value) {
-  for (std::size_t i = 0; i < 4; ++i)
-    record[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
 template <class H>
 H widened(std::int32_t value) {
   return reinterpret_cast<H>(static_cast<std::intptr_t>(value));
@@ -46,12 +36,12 @@ TEST(NativeRecordsTest, TheTrayRecordBecomesTheNativeFirstForm) {
   // The core's record: cbSize, hWnd, uID, uFlags, uCallbackMessage, hIcon, then the tip (its
   // text, a NUL and blanks).
   std::array<std::uint8_t, 88> bytes{};
-  putWord(bytes.data(), 0, 88);
-  putWord(bytes.data(), 4, 0x00010020);
-  putWord(bytes.data(), 8, 1);
-  putWord(bytes.data(), 12, 7);
-  putWord(bytes.data(), 16, 0x200);
-  putWord(bytes.data(), 20, 0x80000006);  // a negative handle: only sign extension keeps it
+  record::writeU32(bytes, 0, 88);
+  record::writeU32(bytes, 4, 0x00010020);
+  record::writeU32(bytes, 8, 1);
+  record::writeU32(bytes, 12, 7);
+  record::writeU32(bytes, 16, 0x200);
+  record::writeU32(bytes, 20, 0x80000006);  // a negative handle: only sign extension keeps it
   const char tip[] = "Reboot on 10:00:00 PM";
   std::fill(bytes.begin() + 24, bytes.end(), ' ');
   std::memcpy(bytes.data() + 24, tip, sizeof tip);
@@ -113,23 +103,23 @@ TEST(NativeRecordsTest, BasicInformationIsWrittenFieldByFieldIn32BitLayout) {
   native.HighestUserAddress = std::numeric_limits<ULONG_PTR>::max() - 0xFFFF;
   native.ActiveProcessors = static_cast<ULONG_PTR>(0x80000003);
   native.NumberOfProcessors = 12;
-  std::array<std::uint8_t, 44> record;
-  record.fill(0xCC);
+  std::array<std::uint8_t, 44> basic;
+  basic.fill(0xCC);
 
-  toBasicInformationRecord(native, record.data());
-  EXPECT_EQ(wordAt(record.data(), 0), 0x04030201u);
-  EXPECT_EQ(wordAt(record.data(), 4), 156250u);
-  EXPECT_EQ(wordAt(record.data(), 8), 4096u);
-  EXPECT_EQ(wordAt(record.data(), 12), 0x00123456u);
-  EXPECT_EQ(wordAt(record.data(), 16), 1u);
-  EXPECT_EQ(wordAt(record.data(), 20), 0x00123455u);
-  EXPECT_EQ(wordAt(record.data(), 24), 0x10000u);
-  EXPECT_EQ(wordAt(record.data(), 28), 0x10000u);
+  toBasicInformationRecord(native, basic.data());
+  EXPECT_EQ(record::readU32(basic, 0), 0x04030201u);
+  EXPECT_EQ(record::readU32(basic, 4), 156250u);
+  EXPECT_EQ(record::readU32(basic, 8), 4096u);
+  EXPECT_EQ(record::readU32(basic, 12), 0x00123456u);
+  EXPECT_EQ(record::readU32(basic, 16), 1u);
+  EXPECT_EQ(record::readU32(basic, 20), 0x00123455u);
+  EXPECT_EQ(record::readU32(basic, 24), 0x10000u);
+  EXPECT_EQ(record::readU32(basic, 28), 0x10000u);
   // Above 4 GiB on the 64-bit build: the highest 32-bit address stands for it.
-  EXPECT_EQ(wordAt(record.data(), 32), k64Bit ? 0xFFFFFFFFu : 0xFFFF0000u);
-  EXPECT_EQ(wordAt(record.data(), 36), 0x80000003u);
-  EXPECT_EQ(record[40], 12);
-  EXPECT_EQ(wordAt(record.data(), 40), 12u);  // the padding after the count is zero
+  EXPECT_EQ(record::readU32(basic, 32), k64Bit ? 0xFFFFFFFFu : 0xFFFF0000u);
+  EXPECT_EQ(record::readU32(basic, 36), 0x80000003u);
+  EXPECT_EQ(basic[40], 12);
+  EXPECT_EQ(record::readU32(basic, 40), 12u);  // the padding after the count is zero
 }
 
 TEST(NativeRecordsTest, TheNtProviderGetsTheSystemsFiguresInItsRecords) {
@@ -142,8 +132,8 @@ TEST(NativeRecordsTest, TheNtProviderGetsTheSystemsFiguresInItsRecords) {
   ASSERT_EQ(platform.NtQuerySystemInformation(0, basic.data(), 44, &written), 0);
   EXPECT_EQ(written, 44u);
   EXPECT_EQ(basic[40], system.dwNumberOfProcessors);
-  EXPECT_EQ(wordAt(basic.data(), 8), system.dwPageSize);
-  EXPECT_EQ(wordAt(basic.data(), 24), system.dwAllocationGranularity);
+  EXPECT_EQ(record::readU32(basic, 8), system.dwPageSize);
+  EXPECT_EQ(record::readU32(basic, 24), system.dwAllocationGranularity);
 
   // Only the record's own size: a wrong one fails and leaves the buffer alone.
   std::array<std::uint8_t, 64> wrong;
@@ -154,7 +144,7 @@ TEST(NativeRecordsTest, TheNtProviderGetsTheSystemsFiguresInItsRecords) {
 
   std::array<std::uint8_t, 312> performance{};
   EXPECT_EQ(platform.NtQuerySystemInformation(2, performance.data(), 312, nullptr), 0);
-  EXPECT_GT(wordAt(performance.data(), 0) | wordAt(performance.data(), 4), 0u);  // idle time
+  EXPECT_GT(record::readU32(performance, 0) | record::readU32(performance, 4), 0u);  // idle time
 
   std::array<std::uint8_t, 32> timeOfDay{};
   ASSERT_EQ(platform.NtQuerySystemInformation(3, timeOfDay.data(), 32, &written), 0);
@@ -162,7 +152,7 @@ TEST(NativeRecordsTest, TheNtProviderGetsTheSystemsFiguresInItsRecords) {
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
   const std::uint64_t current =
-      std::uint64_t{wordAt(timeOfDay.data(), 12)} << 32 | wordAt(timeOfDay.data(), 8);
+      std::uint64_t{record::readU32(timeOfDay, 12)} << 32 | record::readU32(timeOfDay, 8);
   const std::uint64_t expected = std::uint64_t{now.dwHighDateTime} << 32 | now.dwLowDateTime;
   const std::uint64_t tenSeconds = 100'000'000;  // in 100 ns units
   EXPECT_LT(expected > current ? expected - current : current - expected, tenSeconds);

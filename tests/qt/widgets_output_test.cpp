@@ -128,7 +128,7 @@ TEST_F(WidgetOutput, APopupMenuOpensAndItsChoiceReachesTheModel) {
   EXPECT_EQ(form.events.back(), "menuwieder");
 }
 
-TEST_F(WidgetOutput, TimersArePreciseAndTickTheModel) {
+TEST_F(WidgetOutput, TimersArePreciseUnlessCoarseAndTickTheModel) {
   const auto* peer = dynamic_cast<const TimerPeer*>(form.tmrRefresh.peer());
   ASSERT_NE(peer, nullptr);
   EXPECT_FALSE(peer->qtimer().isActive());
@@ -139,6 +139,11 @@ TEST_F(WidgetOutput, TimersArePreciseAndTickTheModel) {
   EXPECT_GE(form.ticks, 3);
   form.tmrRefresh.setEnabled(false);
   EXPECT_FALSE(peer->qtimer().isActive());
+  // A timer that allows coarse ticks becomes a coarse QTimer when it starts again.
+  form.tmrRefresh.coarse = true;
+  form.tmrRefresh.setEnabled(true);
+  EXPECT_EQ(peer->qtimer().timerType(), Qt::CoarseTimer);
+  form.tmrRefresh.setEnabled(false);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ PKGS_LINUX_TEST := dbus-daemon python3 python3-dbus python3-gi python3-dbusmock 
   xvfb xdotool x11-utils xclip imagemagick trayer faketime tzdata locales
 
 PKGS_BENCH := stress-ng
-BENCH_TARGETS := slumbrix bench_headless_hour bench_empty_window bench_meter_probe bench_map_watch
+BENCH_TARGETS := slumbrix bench_headless_hour bench_floor_window bench_meter_probe bench_map_watch
 
 .PHONY: all run test format unit fuzz fuzz-short fuzz-build windows test-windows linux \
   test-linux bench clean FORCE

@@ -4,30 +4,39 @@ import os
 import statistics
 import time
 
-CLOCK_TICKS = os.sysconf('SC_CLK_TCK')
 
-
-def cpu_seconds(pid):
-    """User plus system time of the process (all its threads) from /proc/<pid>/stat."""
-    with open('/proc/%d/stat' % pid) as f:
-        fields = f.read().rsplit(')', 1)[1].split()
-    # After the name: state is field 3, utime and stime are fields 14 and 15.
-    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
-
-
-def run_slices(pid):
-    """How many times the process's threads were put on a processor (/proc/.../schedstat).
-
-    A thread that sleeps between its timer ticks runs once per wakeup, so the count over an
-    interval is the process's wakeups in it."""
-    total = 0
-    for path in glob.glob('/proc/%d/task/*/schedstat' % pid):
+def _task_files(pid, name):
+    for path in glob.glob('/proc/%d/task/*/%s' % (pid, name)):
         try:
             with open(path) as f:
-                total += int(f.read().split()[2])
-        except (OSError, IndexError, ValueError):
+                yield f.read()
+        except OSError:
             pass  # a thread that ended meanwhile
+
+
+def cpu_ns(pid):
+    """Time on a processor of all the process's threads, in nanoseconds (schedstat's first
+    field): exact, where /proc/<pid>/stat counts in clock ticks of 10 ms."""
+    return sum(int(text.split()[0]) for text in _task_files(pid, 'schedstat'))
+
+
+def voluntary_switches(pid):
+    """How often the process's threads gave up the processor to wait: each timer tick, each
+    reply awaited from the display. Preemption by others' work does not count here."""
+    total = 0
+    for text in _task_files(pid, 'status'):
+        for line in text.splitlines():
+            if line.startswith('voluntary_ctxt_switches:'):
+                total += int(line.split()[1])
     return total
+
+
+def open_files(pid):
+    """The number of file descriptors the process holds, or None once it is gone."""
+    try:
+        return len(os.listdir('/proc/%d/fd' % pid))
+    except OSError:
+        return None
 
 
 def status_kib(pid, key):
@@ -70,19 +79,19 @@ def wait_quiet(limit, timeout):
 
 
 class Sample:
-    """CPU time and run count of one process at one moment."""
+    """CPU time and voluntary switches of one process at one moment."""
 
     def __init__(self, pid, when):
         self.pid = pid
         self.when = when
-        self.cpu = cpu_seconds(pid)
-        self.slices = run_slices(pid)
+        self.cpu = cpu_ns(pid)
+        self.switches = voluntary_switches(pid)
 
     def cost_until(self, later):
-        """(percent of one core, wakeups per second) between this sample and a later one."""
+        """(percent of one core, wake-ups per second) between this sample and a later one."""
         elapsed = later.when - self.when
-        return (100.0 * (later.cpu - self.cpu) / elapsed,
-                (later.slices - self.slices) / elapsed)
+        return (100.0 * (later.cpu - self.cpu) / 1e9 / elapsed,
+                (later.switches - self.switches) / elapsed)
 
 
 def median(values):

@@ -1,16 +1,22 @@
 """Runs every benchmark of the program and prints its figures (make bench).
 
 Nothing here passes or fails: it measures. Each figure is printed with its median over
-several runs. The environment may shorten a run:
+several runs. The idle cost, the memory and the start-up
+time are measured beside the floors, two plain Qt 6 tray windows with a clock (bench_floor_window,
+with and without a 10 ms watch), in the same run, and printed as program, floor and their ratio.
+The environment may shorten or lengthen a run:
   SLUMBRIX_BENCH_ONLY             comma-separated sections (headless, idle, startup, firing,
-                                  meter, trigger, windows); all when unset
-  SLUMBRIX_BENCH_IDLE_SECONDS     length of one idle window (60)
-  SLUMBRIX_BENCH_IDLE_RUNS        idle windows (5)
-  SLUMBRIX_BENCH_STARTS           starts for the start-up time (10)
+                                  meter, trigger, windows, growth); all when unset
+  SLUMBRIX_BENCH_IDLE_SECONDS     length of one idle round (45)
+  SLUMBRIX_BENCH_IDLE_RUNS        idle rounds (3)
+  SLUMBRIX_BENCH_STARTS           starts of each, program and floor, for the start-up time (10)
   SLUMBRIX_BENCH_COUNTDOWNS       armed countdowns (20)
   SLUMBRIX_BENCH_METER_SAMPLES    meter samples per load (20)
   SLUMBRIX_BENCH_TRIGGERS         CPU trigger runs (5)
   SLUMBRIX_BENCH_RUNS             runs of the headless hour and of Wine (3)
+  SLUMBRIX_BENCH_GROWTH_MINUTES   minutes the real program and the floor run side by side to
+                                  show their memory and file descriptors over time (0: only
+                                  the headless core's simulated hour; 30 for the long check)
 Usage: run_bench.py BUILD_DIR MINGW_BUILD_DIR [RESULTS.md]
 """
 import os
@@ -21,6 +27,7 @@ import subprocess
 import sys
 import time
 
+import growth
 import idle
 import meter
 import procstats
@@ -38,14 +45,15 @@ class Config:
     def __init__(self, build_dir, mingw_dir):
         self.build_dir = build_dir
         self.mingw_dir = mingw_dir
-        self.idle_seconds = setting('IDLE_SECONDS', 60.0)
-        self.idle_runs = setting('IDLE_RUNS', 5)
+        self.idle_seconds = setting('IDLE_SECONDS', 45.0)
+        self.idle_runs = setting('IDLE_RUNS', 3)
         self.starts = setting('STARTS', 10)
         self.countdowns = setting('COUNTDOWNS', 20)
         self.meter_samples = setting('METER_SAMPLES', 20)
         self.triggers = setting('TRIGGERS', 5)
         self.wine_runs = setting('RUNS', 3)
         self.headless_runs = setting('RUNS', 3)
+        self.growth_minutes = setting('GROWTH_MINUTES', 0.0)
         only = os.environ.get('SLUMBRIX_BENCH_ONLY', '')
         self.only = {name.strip() for name in only.split(',') if name.strip()}
 
@@ -53,11 +61,19 @@ class Config:
         return not self.only or section in self.only
 
 
+def shown(value):
+    if isinstance(value, float):
+        return ('%.0f' % value) if abs(value) >= 100 else ('%.3g' % value)
+    return value
+
+
 class Report:
-    """Prints as it goes and keeps the figures for the closing table."""
+    """Prints as it goes and keeps the figures for the closing tables: the program beside its
+    floor, and the program's own figures."""
 
     def __init__(self):
         self.rows = []
+        self.comparisons = []
         self.current = ''
 
     def section(self, title):
@@ -68,14 +84,25 @@ class Report:
         print('   %s' % text, flush=True)
 
     def figure(self, name, value, unit, detail=''):
-        shown = value
-        if isinstance(value, float):
-            shown = ('%.0f' % value) if abs(value) >= 100 else ('%.3g' % value)
-        self.rows.append((name, shown, unit, detail))
-        print('   %-58s %10s %-12s %s' % (name, shown, unit, detail), flush=True)
+        self.rows.append((name, shown(value), unit, detail))
+        print('   %-58s %10s %-12s %s' % (name, shown(value), unit, detail), flush=True)
+
+    def compare(self, name, program, floor, unit, goal=''):
+        """The program's figure beside the floor's from the same run, with their ratio."""
+        ratio = '%.2fx' % (program / floor) if floor else '-'
+        row = (name, shown(program), shown(floor), unit, ratio,
+               '%+.3g' % (program - floor), goal)
+        self.comparisons.append(row)
+        print('   %-44s %9s %9s %-12s %7s %9s  %s' % row, flush=True)
 
     def markdown(self):
-        lines = ['| figure | median | unit | detail |', '|---|---:|---|---|']
+        lines = []
+        if self.comparisons:
+            lines += ['| figure | program | floor | unit | program / floor | difference | goal |',
+                      '|---|---:|---:|---|---:|---:|---|']
+            lines += ['| %s | %s | %s | %s | %s | %s | %s |' % row for row in self.comparisons]
+            lines.append('')
+        lines += ['| figure | median | unit | detail |', '|---|---:|---|---|']
         lines += ['| %s | %s | %s | %s |' % row for row in self.rows]
         return '\n'.join(lines) + '\n'
 
@@ -112,14 +139,19 @@ def machine():
     return '%d cores (%s), %s %s' % (os.cpu_count(), cpu, platform.system(), platform.release())
 
 
+def load():
+    return '%.1f / %.1f / %.1f' % os.getloadavg()
+
+
 def main():
     build_dir, mingw_dir = sys.argv[1], sys.argv[2]
     results = sys.argv[3] if len(sys.argv) > 3 else None
     config = Config(os.path.abspath(build_dir), os.path.abspath(mingw_dir))
     report = Report()
     began = time.time()
-    print('Slumbrix benchmarks, %s, on %s (a shared machine)' %
-          (time.strftime('%Y-%m-%d %H:%M %Z'), machine()), flush=True)
+    first_load = load()
+    print('Slumbrix benchmarks, %s, on %s (a shared machine; load average %s)' %
+          (time.strftime('%Y-%m-%d %H:%M %Z'), machine(), load()), flush=True)
     if config.wants('headless'):
         run_headless(config, report)
     h = Harness(config.build_dir)
@@ -130,7 +162,8 @@ def main():
         ui.use_display(h.env['DISPLAY'])
         sections = [('idle', idle.run), ('startup', timing.run_startup),
                     ('firing', timing.run_firing), ('meter', meter.run),
-                    ('trigger', timing.run_trigger), ('windows', windows.run)]
+                    ('trigger', timing.run_trigger), ('windows', windows.run),
+                    ('growth', growth.run)]
         for name, section in sections:
             if config.wants(name):
                 section(h, config, report)
@@ -140,8 +173,9 @@ def main():
     print(report.markdown())
     if results:
         with open(results, 'w') as f:
-            f.write('Taken %s on %s, a shared machine.\n\n' % (time.strftime('%Y-%m-%d'),
-                                                              machine()))
+            f.write('Taken %s on %s, a shared machine (load average %s at the start, %s at '
+                    'the end).\n\n' % (time.strftime('%Y-%m-%d %H:%M %Z'), machine(), first_load,
+                                        load()))
             f.write(report.markdown())
 
 

@@ -3,38 +3,52 @@ import math
 import subprocess
 import time
 
+import floors
 import procstats
 import ui
 from harness import HarnessError, sigkill_group, wait_until
 
-def one_start(h):
+
+def one_start(h, spawn, title):
+    """(window mapped, tray item registered) in seconds after the start of one process."""
     started = time.time()
-    process = h.spawn_slumbrix()
+    process = spawn()
     try:
-        mapped = h.wait_mapped(process.pid, ui.TITLE)
+        mapped = h.wait_mapped(process.pid, title)
         tray = wait_until(lambda: h.tray_registration(process.pid), 15.0)
         if not mapped or not tray:
-            raise HarnessError('the program showed no window or no tray item')
+            raise HarnessError('"%s" showed no window or no tray item' % title)
         return mapped[0] - started, tray - started
     finally:
         h.forget(process)
 
 
 def run_startup(h, config, report):
-    report.section('Start-up (%d starts)' % config.starts)
+    report.section('Start-up beside the floor (%d starts of each, taking turns)' % config.starts)
     report.note('From just before the process is started to the map of its main window on the '
                 'Xvfb display (X MapNotify, bench_map_watch), and to its '
-                'RegisterStatusNotifierItem call on the watcher mock.')
-    windows, trays = [], []
-    for _ in range(config.starts):
-        window, tray = one_start(h)
-        windows.append(window * 1000)
-        trays.append(tray * 1000)
-        time.sleep(0.3)
-    report.figure('start-up to window mapped', procstats.median(windows), 'ms',
-                  procstats.summary(windows, ' ms', 0))
-    report.figure('start-up to tray item registered', procstats.median(trays), 'ms',
-                  procstats.summary(trays, ' ms', 0))
+                'RegisterStatusNotifierItem call on the watcher mock. The program and the '
+                'floor start in turn, each going first every other time.')
+    starters = {'program': (h.spawn_slumbrix, ui.TITLE),
+                'floor': (lambda: floors.spawn(h, watch=False), floors.TITLE)}
+    windows = {name: [] for name in starters}
+    trays = {name: [] for name in starters}
+    for turn in range(config.starts):
+        order = ['program', 'floor'] if turn % 2 == 0 else ['floor', 'program']
+        for name in order:
+            window, tray = one_start(h, *starters[name])
+            windows[name].append(window * 1000)
+            trays[name].append(tray * 1000)
+            time.sleep(0.3)
+    report.compare('start to window mapped (median)', procstats.median(windows['program']),
+                   procstats.median(windows['floor']), 'ms', 'at most 1.1x')
+    report.compare('start to tray item registered (median)', procstats.median(trays['program']),
+                   procstats.median(trays['floor']), 'ms', '')
+    for name in starters:
+        report.figure('start-up to window mapped: ' + name, procstats.median(windows[name]), 'ms',
+                      procstats.summary(windows[name], ' ms', 0))
+        report.figure('start-up to tray item registered: ' + name, procstats.median(trays[name]),
+                      'ms', procstats.summary(trays[name], ' ms', 0))
 
 
 def wait_logind_call(h, seen, timeout):

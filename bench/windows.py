@@ -80,7 +80,12 @@ def run(h, config, report):
     report.figure('slumbrix.exe size', os.path.getsize(exe) / 1024.0, 'KiB',
                   '%d bytes, i686, statically linked' % os.path.getsize(exe))
     prefix = os.path.join(config.mingw_dir, 'bench-wine-prefix')
-    make_prefix(h, prefix)
+    try:
+        make_prefix(h, prefix)
+    except (OSError, subprocess.SubprocessError) as error:
+        # A machine that cannot run 32-bit programs has no 32-bit Wine: the other figures stand.
+        report.note('Wine could not make its 32-bit prefix here (%s): no working set.' % error)
+        return
     sizes = [size for size in (one_run(h, exe, prefix) for _ in range(config.wine_runs)) if size]
     report.note('Working set under Wine: VmRSS of the Linux process running slumbrix.exe '
                 '(Wine %s; includes Wine\'s own DLLs), %.0f s after its window is mapped.'

@@ -140,10 +140,14 @@ void frmMain::layout() {
   Command1.setCaption("Tray");
   place(Command1, 2520, 5880, 1575, 375, 22);
 
+  // The clock and the meter may share a wake-up; the countdown and the CPU watch keep their
+  // exact intervals, which the firing moment depends on.
   thetime.setInterval(500);
+  thetime.coarse = true;
   Timer_.setInterval(500);
   Timer_.setEnabled(false);
   tmrRefresh.setInterval(500);
+  tmrRefresh.coarse = true;
   tmrRefresh.setEnabled(false);
   timercpushut.setInterval(10);
   timercpushut.setEnabled(false);

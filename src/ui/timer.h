@@ -16,6 +16,12 @@ class Timer : public Control {
   int Interval() const { return interval_; }
   void setInterval(int milliseconds);
 
+  // Whether the window system may move each tick by up to a twentieth of the interval, so that
+  // timers ticking at about the same moments share one wake-up. Timers whose ticks are shown
+  // to the user but decide nothing (a clock, a meter) allow it; by default every tick comes on
+  // time.
+  bool coarse = false;
+
   std::function<void()> Tick;
   // Called by the window system; runs Tick only while enabled.
   void tick();

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <string>
+
 namespace slumbrix {
 namespace {
 
@@ -54,6 +59,31 @@ TEST(ProcStat, NtTimesAreHundredNanosecondUnits) {
   EXPECT_EQ(times.idleTime, 15'000'000);
   EXPECT_EQ(times.systemTime, 10'000'000);
   EXPECT_EQ(toNtTimes(stat, 1000).systemTime, 1'000'000);
+}
+
+TEST(ProcStat, TheReaderReadsTheFileAnewEachTimeWhateverItsSize) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string path = dir.filePath(QStringLiteral("stat")).toStdString();
+  const auto write = [&path](const std::string& aggregate, std::size_t padding) {
+    std::ofstream file(path, std::ios::trunc);  // the same file, rewritten in place
+    file << "cpu  " << aggregate << "\ncpu0 1 2 3 4\nintr " << std::string(padding, '0') << "\n";
+  };
+  write("1 2 3 4", 10);
+  ProcStatReader reader(path);
+  ASSERT_TRUE(reader.read());
+  EXPECT_EQ(reader.read()->total, 10u);
+  // Longer than the reader's first buffer: it grows and reads the whole text.
+  write("5 6 7 8", 20'000);
+  const auto grown = reader.read();
+  ASSERT_TRUE(grown);
+  EXPECT_EQ(grown->total, 26u);
+  EXPECT_EQ(grown->processors, 1u);
+  write("bad", 0);
+  EXPECT_FALSE(reader.read());
+
+  ProcStatReader missing(path + ".missing");
+  EXPECT_FALSE(missing.read());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -17,12 +18,19 @@ PicturePeer::PicturePeer(FormWindow& window, PictureBox& picture, QWidget* paren
     : QWidget(parent), QtPeer(picture), window_(window) {
   pixmap_ = pictureByName(fromAnsi(picture.picture));
   if (!pixmap_.isNull() && picture.Click) setCursor(Qt::PointingHandCursor);
+  // The background colour fills the inner area and the border covers the rest.
+  setAttribute(Qt::WA_OpaquePaintEvent, picture.backColor.has_value());
   initializeWidget(window, *this, *this, picture, {});
 }
 
 void PicturePeer::propertyChanged(Control& control, Property property) {
   if (property == Property::Drawing) {
-    update();
+    canvasStale_ = true;
+    // A refresh of the meter is a hundred operations; the screen follows once, after them.
+    if (!refreshQueued_) {
+      refreshQueued_ = true;
+      QMetaObject::invokeMethod(this, &PicturePeer::refresh, Qt::QueuedConnection);
+    }
     return;
   }
   applyCommon(window_, *this, control, property);
@@ -46,35 +54,92 @@ QPointF PicturePeer::toPixels(const PictureBox& picture, ScaleMode mode, double 
                  inner.top() + (y - picture.scaleTop()) * inner.height() / h);
 }
 
-void PicturePeer::paintEvent(QPaintEvent*) {
+PicturePeer::Placement PicturePeer::placementOf(const PictureBox& picture) const {
+  return {picture.scaleLeft(), picture.scaleTop(), picture.scaleWidth(), picture.scaleHeight(),
+          innerRect()};
+}
+
+void PicturePeer::refresh() {
+  refreshQueued_ = false;
+  const PictureBox* shown = static_cast<const PictureBox*>(control_);
+  if (shown == nullptr) return;
+  if (canvasStale_) renderCanvas();
+  const QRect changed = changedArea(*shown);
+  if (!changed.isEmpty()) update(changed);
+  shown_ = shown->drawing();
+  shownPlacement_ = placementOf(*shown);
+}
+
+QRect PicturePeer::opArea(const PictureBox& picture, const DrawOp& op) const {
+  const QPointF a = toPixels(picture, op.mode, op.x1, op.y1);
+  const QPointF b = toPixels(picture, op.mode, op.x2, op.y2);
+  // A pixel around the ends: a line may touch the pixel of its end point, a box its corners.
+  return QRectF(a, b).normalized().toAlignedRect().adjusted(-1, -1, 2, 2);
+}
+
+QRect PicturePeer::changedArea(const PictureBox& picture) const {
+  const std::vector<DrawOp>& drawing = picture.drawing();
+  const Placement placement = placementOf(picture);
+  if (placement != shownPlacement_ || drawing.size() != shown_.size()) return placement.inner;
+  QRect changed;
+  for (std::size_t i = 0; i < drawing.size(); ++i) {
+    if (drawing[i] == shown_[i]) continue;
+    changed |= opArea(picture, drawing[i]) | opArea(picture, shown_[i]);
+  }
+  return changed & placement.inner;
+}
+
+void PicturePeer::paintEvent(QPaintEvent* event) {
+  if (canvasStale_) renderCanvas();
   QPainter painter(this);
   const QRect inner = innerRect();
-  const PictureBox* picture = static_cast<const PictureBox*>(control_);
-  if (picture != nullptr && picture->backColor)
-    painter.fillRect(inner, toQColor(*picture->backColor));
-  if (!pixmap_.isNull()) painter.drawPixmap(inner.topLeft(), pixmap_);
-  if (picture != nullptr) {
-    painter.save();
-    painter.setClipRect(inner);
-    for (const DrawOp& op : picture->drawing()) {
-      const QPointF a = toPixels(*picture, op.mode, op.x1, op.y1);
-      const QPointF b = toPixels(*picture, op.mode, op.x2, op.y2);
-      const QColor color = toQColor(op.color);
-      if (op.kind == DrawOp::Kind::Line) {
-        painter.setPen(QPen(color, 0));
-        painter.drawLine(a, b);
-      } else {
-        // Both corners belong to the box.
-        const QPoint topLeft(static_cast<int>(std::lround(std::min(a.x(), b.x()))),
-                             static_cast<int>(std::lround(std::min(a.y(), b.y()))));
-        const QPoint bottomRight(static_cast<int>(std::lround(std::max(a.x(), b.x()))),
-                                 static_cast<int>(std::lround(std::max(a.y(), b.y()))));
-        painter.fillRect(QRect(topLeft, bottomRight), color);
-      }
-    }
-    painter.restore();
+  const QRect area = inner & event->rect();
+  if (!area.isEmpty()) {
+    const qreal ratio = canvas_.image().devicePixelRatio();
+    const QRectF source(QPointF(area.topLeft() - inner.topLeft()) * ratio,
+                        QSizeF(area.size()) * ratio);
+    painter.drawImage(QRectF(area), canvas_.image(), source);
   }
-  if (border() > 0) qDrawWinPanel(&painter, rect(), palette(), true);
+  if (border() > 0 && !inner.contains(event->rect()))
+    qDrawWinPanel(&painter, rect(), palette(), true);
+}
+
+void PicturePeer::resizeEvent(QResizeEvent* event) {
+  canvasStale_ = true;
+  QWidget::resizeEvent(event);
+}
+
+void PicturePeer::renderCanvas() {
+  canvasStale_ = false;
+  const QRect inner = innerRect();
+  const PictureBox* picture = static_cast<const PictureBox*>(control_);
+  std::optional<QColor> background;
+  if (picture != nullptr && picture->backColor) background = toQColor(*picture->backColor);
+  canvas_.begin(inner.size(), devicePixelRatioF(), background);
+  if (!pixmap_.isNull()) {
+    QPainter painter(&canvas_.image());
+    painter.drawPixmap(0, 0, pixmap_);
+  }
+  if (picture == nullptr || picture->drawing().empty()) return;
+  // The places of toPixels, worked out once for the whole list and counted from the inner
+  // area's corner, where the canvas starts.
+  const double unitX = inner.width() / (picture->scaleWidth() == 0 ? 1 : picture->scaleWidth());
+  const double unitY = inner.height() / (picture->scaleHeight() == 0 ? 1 : picture->scaleHeight());
+  const auto place = [&](ScaleMode mode, double x, double y) {
+    if (mode == ScaleMode::Pixel) return QPointF(x, y);
+    return QPointF((x - picture->scaleLeft()) * unitX, (y - picture->scaleTop()) * unitY);
+  };
+  for (const DrawOp& op : picture->drawing()) {
+    const QPointF a = place(op.mode, op.x1, op.y1);
+    const QPointF b = place(op.mode, op.x2, op.y2);
+    const QRgb color = qRgb(op.color.red, op.color.green, op.color.blue);
+    if (op.kind == DrawOp::Kind::Line) {
+      canvas_.line(a, b, color);
+    } else {
+      // Both corners belong to the box.
+      canvas_.fillBox(a.toPoint(), b.toPoint(), color);
+    }
+  }
 }
 
 void PicturePeer::mouseReleaseEvent(QMouseEvent* event) {

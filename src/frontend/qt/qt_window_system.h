@@ -13,7 +13,8 @@
 namespace slumbrix {
 
 // The control model shown with Qt widgets. Forms become fixed-size windows centred on the
-// screen; timers are precise QTimers; message boxes are QMessageBoxes. Needs a QApplication.
+// screen; timers are QTimers, precise unless coarse; message boxes are QMessageBoxes. Needs a
+// QApplication.
 //
 // A form that stays out of the taskbar does so only where the desktop has a notification
 // area. Without one (no tray), the form keeps its taskbar button and hiding it minimises it

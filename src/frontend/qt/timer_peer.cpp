@@ -3,7 +3,6 @@
 namespace slumbrix {
 
 TimerPeer::TimerPeer(Timer& timer) : QtPeer(timer) {
-  qtimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&qtimer_, &QTimer::timeout, [this] {
     if (control_ != nullptr) static_cast<Timer*>(control_)->tick();
   });
@@ -17,6 +16,9 @@ void TimerPeer::propertyChanged(Control& control, Property property) {
 
 void TimerPeer::restart(const Timer& timer) {
   if (timer.Enabled() && timer.Interval() > 0) {
+    // Qt's coarse timers keep within 5 % of the interval and settle on the same boundaries of
+    // the second, so the coarse timers of one interval end up ticking in one wake-up.
+    qtimer_.setTimerType(timer.coarse ? Qt::CoarseTimer : Qt::PreciseTimer);
     qtimer_.start(timer.Interval());
   } else {
     qtimer_.stop();

@@ -7,8 +7,9 @@
 
 namespace slumbrix {
 
-// A timer of the model as a precise QTimer: it runs while the timer is enabled with an
-// interval; enabling it or changing its interval starts a fresh interval.
+// A timer of the model as a QTimer, precise unless the timer allows coarse ticks: it runs
+// while the timer is enabled with an interval; enabling it or changing its interval starts a
+// fresh interval.
 class TimerPeer : public QtPeer {
  public:
   explicit TimerPeer(Timer& timer);

@@ -202,7 +202,10 @@ LocalTime LinuxPlatform::Now() {
 }
 
 LocaleFormats LinuxPlatform::GetLocaleFormats() {
-  return currentLocaleFormats();
+  // The locale is taken from the environment once, when the platform is made; the clock asks
+  // twice a second.
+  if (!localeFormats_) localeFormats_ = currentLocaleFormats();
+  return *localeFormats_;
 }
 
 bool LinuxPlatform::PrevInstance() {

@@ -74,15 +74,15 @@ class LinuxPlatform : public Platform {
   bool PrevInstance() override;
 
  private:
-  std::optional<ProcStat> readProcStat();
-
   const NativeWindows* windows_ = nullptr;
   TrayIcons tray_;
   InstanceLock lock_;
   std::optional<bool> prevInstance_;
   int processNice_ = 0;
-  // The counters read for the system time, kept for the idle time that the program queries
-  // right after it, so that both come from one reading.
+  std::optional<LocaleFormats> localeFormats_;
+  ProcStatReader procStat_;
+  // The counters read for the processor count or the system time, kept for the queries of
+  // the same sample that follow, so that all come from one reading.
   std::optional<ProcStat> pendingStat_;
 };
 

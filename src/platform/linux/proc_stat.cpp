@@ -1,8 +1,11 @@
 #include "platform/linux/proc_stat.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <string>
 
 namespace slumbrix {
 namespace {
@@ -58,6 +61,29 @@ std::optional<ProcStat> parseProcStat(std::string_view text) {
   if (!stat || processors == 0) return std::nullopt;
   stat->processors = processors;
   return stat;
+}
+
+ProcStatReader::ProcStatReader(std::string path) : path_(std::move(path)), buffer_(4096) {}
+
+ProcStatReader::~ProcStatReader() {
+  if (fd_ >= 0) (void)::close(fd_);  // nothing was written: a failed close loses nothing
+}
+
+std::optional<ProcStat> ProcStatReader::read() {
+  if (fd_ < 0) fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) return std::nullopt;
+  // The kernel makes the whole text anew for each read from the start and hands it out in
+  // one piece; a text that fills the buffer may go on, so it is read again into a larger one.
+  for (;;) {
+    ssize_t length = -1;
+    do {
+      length = ::pread(fd_, buffer_.data(), buffer_.size(), 0);
+    } while (length < 0 && errno == EINTR);
+    if (length < 0) return std::nullopt;
+    const auto size = static_cast<std::size_t>(length);
+    if (size < buffer_.size()) return parseProcStat(std::string_view(buffer_.data(), size));
+    buffer_.resize(buffer_.size() * 2);
+  }
 }
 
 NtProcessorTimes toNtTimes(const ProcStat& stat, long ticksPerSecond) {

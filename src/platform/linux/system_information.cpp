@@ -1,8 +1,6 @@
 // The NT system information, the token calls and the registry of the Linux platform.
 #include <unistd.h>
 
-#include <QFile>
-
 #include <algorithm>
 #include <cstring>
 #include <span>
@@ -36,13 +34,6 @@ std::uint32_t expectedSize(std::uint32_t informationClass) {
 
 }  // namespace
 
-std::optional<ProcStat> LinuxPlatform::readProcStat() {
-  QFile file(QStringLiteral("/proc/stat"));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray text = file.readAll();
-  return parseProcStat(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-}
-
 std::int32_t LinuxPlatform::NtQuerySystemInformation(std::uint32_t informationClass,
                                                      std::uint8_t* information,
                                                      std::uint32_t length,
@@ -50,13 +41,15 @@ std::int32_t LinuxPlatform::NtQuerySystemInformation(std::uint32_t informationCl
   const std::uint32_t size = expectedSize(informationClass);
   if (size == 0) return kStatusInvalidInfoClass;
   if (information == nullptr || length != size) return kStatusInfoLengthMismatch;
+  // The program asks for the processor count, the system time and the idle time in this
+  // order for one sample: all three come from one reading.
   std::optional<ProcStat> stat;
-  if (informationClass == Performance::kClass && pendingStat_) {
-    stat = pendingStat_;  // the reading the system time came from
+  if (informationClass != Basic::kClass && pendingStat_) {
+    stat = pendingStat_;  // the reading the processor count came from
   } else {
-    stat = readProcStat();
+    stat = procStat_.read();
   }
-  pendingStat_ = informationClass == TimeOfDay::kClass ? stat : std::nullopt;
+  pendingStat_ = informationClass != Performance::kClass ? stat : std::nullopt;
   if (!stat) return kStatusUnsuccessful;
   const std::span<std::uint8_t> buffer(information, size);
   std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});

@@ -1,8 +1,8 @@
 #include "platform/linux/tray_icons.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -29,22 +29,43 @@ QString readTip(TrayIcons::Record bytes) {
   return fromLocaleText(tip);
 }
 
-// False only for a tray host that is there and does not answer: without a session bus or a
-// host, Qt's own check ends at once.
-bool trayHostAnswers() {
-  static const bool answers = [] {
-    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || bus.interface() == nullptr ||
-        !bus.interface()->isServiceRegistered(watcher))
-      return true;
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        watcher, QStringLiteral("/StatusNotifierWatcher"),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    get.setArguments({watcher, QStringLiteral("IsStatusNotifierHostRegistered")});
-    return bus.call(get, QDBus::Block, kDbusTimeoutMs).type() == QDBusMessage::ReplyMessage;
-  }();
-  return answers;
+// What the desktop's tray host (a StatusNotifierWatcher) says, asked on the program's own
+// session connection.
+enum class TrayHost { Absent, Registered, NotRegistered, Silent };
+
+// One round trip for the question that Qt's own check asks on a bus connection of its own,
+// opened for each check (QSystemTrayIcon::isSystemTrayAvailable). A host that does not answer
+// within kDbusTimeoutMs counts as silent for the rest of the run: Qt's check would wait 25 s
+// for it, each time.
+TrayHost askTrayHost() {
+  static bool silent = false;
+  if (silent) return TrayHost::Silent;
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) return TrayHost::Absent;
+  const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+  QDBusMessage get = QDBusMessage::createMethodCall(
+      watcher, QStringLiteral("/StatusNotifierWatcher"),
+      QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+  get.setArguments({watcher, QStringLiteral("IsStatusNotifierHostRegistered")});
+  const QDBusMessage reply = bus.call(get, QDBus::Block, kDbusTimeoutMs);
+  if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+    const QVariant value = reply.arguments().constFirst().value<QDBusVariant>().variant();
+    return value.toBool() ? TrayHost::Registered : TrayHost::NotRegistered;
+  }
+  if (reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.NoReply") ||
+      reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.Timeout")) {
+    silent = true;
+    return TrayHost::Silent;
+  }
+  return TrayHost::Absent;  // no watcher on the bus
+}
+
+// Whether icons can be shown: a registered host says so at once; without one, Qt also looks
+// for an XEmbed tray.
+bool trayAvailable(TrayHost host) {
+  if (host == TrayHost::Registered) return true;
+  if (host == TrayHost::Silent) return false;
+  return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 QIcon blankIcon(QSize size) {
@@ -76,7 +97,7 @@ TrayIcons::~TrayIcons() {
 }
 
 bool TrayIcons::systemTrayAvailable() {
-  return trayHostAnswers() && QSystemTrayIcon::isSystemTrayAvailable();
+  return trayAvailable(askTrayHost());
 }
 
 QSystemTrayIcon* TrayIcons::icon(Handle window, std::uint32_t id) const {
@@ -91,7 +112,8 @@ std::int32_t TrayIcons::notify(std::uint32_t message, const std::uint8_t* data) 
   auto it = icons_.find(key);
   if (message == kNimAdd) {
     if (it != icons_.end()) return 0;  // the shell refuses a second icon with the same id
-    if (!trayHostAnswers()) return 0;
+    const TrayHost host = askTrayHost();
+    if (host == TrayHost::Silent) return 0;
     Entry& entry = icons_[key];
     entry.icon = new QSystemTrayIcon(this);
     connect(entry.icon.data(), &QSystemTrayIcon::activated, this,
@@ -100,7 +122,7 @@ std::int32_t TrayIcons::notify(std::uint32_t message, const std::uint8_t* data) 
             });
     apply(key, entry, bytes);
     entry.icon->show();
-    return QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0;
+    return trayAvailable(host) ? 1 : 0;
   }
   if (it == icons_.end()) return 0;
   if (message == kNimModify) {

@@ -49,10 +49,11 @@ class TrayIcons : public QObject {
   // The icon of a window and id, for tests; null when there is none.
   QSystemTrayIcon* icon(Handle window, std::uint32_t id) const;
 
-  // Whether the desktop has a notification area. A tray host (StatusNotifierWatcher) that
-  // holds its name on the session bus but does not answer within kDbusTimeoutMs counts as
-  // none; it is asked once, before Qt's own check, which would wait 25 s for it. While it
-  // counts as none, kNimAdd shows no icon.
+  // Whether the desktop has a notification area, asked anew each time: a tray host
+  // (StatusNotifierWatcher) with a registered host says yes in one round trip on the session
+  // bus; without one, Qt's own check also looks for an XEmbed tray. A host that holds its name
+  // but does not answer within kDbusTimeoutMs counts as none for the rest of the run (Qt's
+  // check would wait 25 s for it); while it counts as none, kNimAdd shows no icon.
   static bool systemTrayAvailable();
 
  private:

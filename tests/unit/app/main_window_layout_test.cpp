@@ -82,6 +82,9 @@ TEST_F(MainWindowLayout, InitialStates) {
   EXPECT_FALSE(form.tmrRefresh.Enabled());
   EXPECT_FALSE(form.timercpushut.Enabled());
   EXPECT_EQ(form.timercpushut.Interval(), 10);
+  // Only the clock and the meter may give up precision to share a wake-up.
+  EXPECT_TRUE(form.thetime.coarse && form.tmrRefresh.coarse);
+  EXPECT_FALSE(form.Timer_.coarse || form.timercpushut.coarse);
   EXPECT_EQ(form.picGraph.scaleMode(), ScaleMode::User);
   EXPECT_EQ(form.picGraph.scaleWidth(), 100);
   EXPECT_EQ(form.lblCpuUsage.foreColor->colorRef(), 0x0000C0u);

@@ -203,6 +203,13 @@ expect "spin up" "$(driver wait-text "$title" txtPeriod 46 5000)" "46"
 driver scroll "$title" vsPeriod down
 driver scroll "$title" vsPeriod down
 expect "spin down" "$(driver wait-text "$title" txtPeriod 44 5000)" "44"
+# Ctrl+V from the keyboard pastes nothing into a digit-only field, not even digits; a digit
+# typed after it goes in, so the keys did reach the field.
+driver clipboard 77
+driver keys "$title" txtPeriod ctrl+v
+expect "Ctrl+V pastes nothing into the number field" "$(driver text "$title" txtPeriod)" "44"
+driver keys "$title" txtPeriod 3
+expect "a digit typed from the keyboard goes in" "$(driver text "$title" txtPeriod)" "443"
 
 # ---- Reboot in 5 seconds, armed through the controls ------------------------------------------
 driver choose "$title" cmbAction Reboot

@@ -21,6 +21,10 @@
 //   driver msgbox TITLE [ms]             prints a message box's text and presses OK
 //   driver no-msgbox TITLE               no message box with that title is open
 //   driver popup [ms]                    a pop-up menu is open: prints its owner, closes it
+//   driver clipboard TEXT                the clipboard holds TEXT, as text a program pastes
+//   driver keys TITLE NAME KEY...        the user clicks the field, presses End, then each KEY
+//                                        ("4", "ctrl+v") and Home on the keyboard; returns once
+//                                        the caret is home, so every key has been handled
 #include <windows.h>
 
 #include <cstdio>
@@ -212,13 +216,105 @@ bool dialogCommand(const Args& a) {
   return true;
 }
 
+void setClipboard(const std::string& text) {
+  // SetClipboardData needs an owner window; the data outlives the driver.
+  HWND owner = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  if (owner == nullptr || memory == nullptr) fail("no window or memory for the clipboard");
+  lstrcpyA(static_cast<char*>(GlobalLock(memory)), text.c_str());
+  GlobalUnlock(memory);
+  if (OpenClipboard(owner) == FALSE) fail("cannot open the clipboard");
+  EmptyClipboard();
+  const bool set = SetClipboardData(CF_TEXT, memory) != nullptr;
+  CloseClipboard();
+  DestroyWindow(owner);
+  if (!set) fail("SetClipboardData failed");
+}
+
+// The caret of an edit control as "start end"; "" when the control does not answer.
+std::string selection(HWND edit) {
+  DWORD_PTR range = 0;
+  if (SendMessageTimeoutA(edit, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, kDefaultWaitMs, &range) == 0)
+    return {};
+  return std::to_string(LOWORD(range)) + " " + std::to_string(HIWORD(range));
+}
+
+void awaitCaret(HWND edit, int at, const char* after) {
+  const std::string want = std::to_string(at) + " " + std::to_string(at);
+  std::string last;
+  if (!waitFor(kDefaultWaitMs, [&] { return (last = selection(edit)) == want; }))
+    fail(std::string("the caret is at \"") + last + "\" after " + after + ", not " + want);
+}
+
+// A key pressed and let go on the keyboard, with the Control key held down for "ctrl+".
+void press(const std::string& key) {
+  const bool control = key.rfind("ctrl+", 0) == 0;
+  const std::string rest = control ? key.substr(5) : key;
+  BYTE vk = 0;
+  if (rest == "home")
+    vk = VK_HOME;
+  else if (rest == "end")
+    vk = VK_END;
+  else if (rest.size() == 1)
+    vk = LOBYTE(VkKeyScanA(rest[0]));
+  else
+    fail("no key " + key);
+  const auto stroke = [](BYTE code, DWORD flags) {
+    keybd_event(code, static_cast<BYTE>(MapVirtualKeyA(code, MAPVK_VK_TO_VSC)), flags, 0);
+  };
+  if (control) stroke(VK_CONTROL, 0);
+  stroke(vk, 0);
+  stroke(vk, KEYEVENTF_KEYUP);
+  if (control) stroke(VK_CONTROL, KEYEVENTF_KEYUP);
+}
+
+// Focuses the field with a click of the mouse, as the user would, and waits for the focus.
+void clickInto(HWND form, HWND field, const std::string& name) {
+  SetForegroundWindow(form);
+  RECT box{};
+  GetWindowRect(field, &box);
+  const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+  if (WindowFromPoint(centre) != field) fail("something covers " + name);
+  SetCursorPos(centre.x, centre.y);
+  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  const DWORD thread = GetWindowThreadProcessId(field, nullptr);
+  if (!waitFor(kDefaultWaitMs, [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(thread, &info) != FALSE && info.hwndFocus == field &&
+               GetForegroundWindow() == form;
+      }))
+    fail(name + " did not take the focus from a click");
+}
+
+bool keyboardCommand(const Args& a) {
+  const std::string& command = a.at(0);
+  if (command == "clipboard") {
+    setClipboard(a.at(1));
+  } else if (command == "keys") {
+    HWND window = form(a.at(1));
+    HWND field = control(a.at(1), a.at(2));
+    clickInto(window, field, a.at(2));
+    press("end");
+    awaitCaret(field, static_cast<int>(windowText(field).size()), "End");
+    for (std::size_t i = 3; i < a.size(); ++i) press(a[i]);
+    press("home");
+    awaitCaret(field, 0, "the keys and Home");
+  } else {
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) fail("no command");
   try {
-    if (!waitCommand(args) && !readCommand(args) && !actCommand(args) && !dialogCommand(args))
+    if (!waitCommand(args) && !readCommand(args) && !actCommand(args) && !dialogCommand(args) &&
+        !keyboardCommand(args))
       fail("unknown command " + args[0]);
     return 0;
   } catch (const std::out_of_range&) {

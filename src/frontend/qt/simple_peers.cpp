@@ -1,14 +1,25 @@
 #include "frontend/qt/simple_peers.h"
 
+#include <qdrawutil.h>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyle>
+
+#include <algorithm>
 
 #include "frontend/qt/appearance_qt.h"
 #include "frontend/qt/qt_text.h"
 #include "frontend/qt/widget_peer.h"
 
 namespace slumbrix {
+namespace {
+
+// Where a frame's caption starts, from its left edge.
+constexpr int kCaptionLeft = 6;
+
+}  // namespace
 
 LabelPeer::LabelPeer(FormWindow& window, Label& label, QWidget* parent)
     : QLabel(parent), QtPeer(label), window_(window) {
@@ -41,13 +52,29 @@ FramePeer::FramePeer(FormWindow& window, Frame& frame, QWidget* parent)
     : QGroupBox(parent), QtPeer(frame), window_(window) {
   applyColors(*this, frame, QPalette::WindowText, QPalette::Window);
   initializeWidget(window, *this, *this, frame, {Property::Caption});
+}
+
+void FramePeer::paintEvent(QPaintEvent* /*event*/) {
   // The border runs through the middle of the caption, as the positions inside a frame
   // expect: the content starts right below the caption, not below a title bar of its own.
-  const int half = QFontMetrics(font()).height() / 2;
-  setStyleSheet(QStringLiteral("QGroupBox { border: 2px groove palette(mid); margin-top: %1px; }"
-                               "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
-                               " padding: 0px 2px; }")
-                    .arg(half));
+  QPainter painter(this);
+  const QFontMetrics metrics(font());
+  const QRect border = rect().adjusted(0, metrics.height() / 2, 0, 0);
+  const QString caption = title();
+  QRect captionArea;
+  if (!caption.isEmpty()) {
+    const int width = metrics.size(Qt::TextShowMnemonic, caption).width() + 4;
+    captionArea =
+        QRect(kCaptionLeft, 0, std::min(width, std::max(0, this->width() - 8)), metrics.height());
+  }
+  painter.save();
+  painter.setClipRegion(QRegion(rect()) - captionArea);
+  qDrawShadeRect(&painter, border, palette(), true, 1, 0);
+  painter.restore();
+  if (!captionArea.isEmpty())
+    style()->drawItemText(&painter, captionArea.adjusted(2, 0, -2, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
+                          isEnabled(), caption, QPalette::WindowText);
 }
 
 void FramePeer::propertyChanged(Control& control, Property property) {

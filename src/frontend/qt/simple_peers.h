@@ -25,11 +25,16 @@ class LabelPeer : public QLabel, public QtPeer {
   FormWindow& window_;
 };
 
-// A frame: a group box with the caption in its border.
+// A frame: a group box with the caption in its border. It paints itself, a grooved border
+// running through the middle of the caption, so that no style sheet, with the style engine,
+// the parsed rules and the per-widget caches it brings along, is needed for that look.
 class FramePeer : public QGroupBox, public QtPeer {
  public:
   FramePeer(FormWindow& window, Frame& frame, QWidget* parent);
   void propertyChanged(Control& control, Property property) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   FormWindow& window_;

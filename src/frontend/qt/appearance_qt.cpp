@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QStringList>
 #include <QWidget>
 
@@ -80,12 +81,22 @@ void applyColors(QWidget& widget, const Control& control, QPalette::ColorRole te
 
 QPixmap pictureByName(const QString& name) {
   const QString path = resourcePath(name);
-  return path.isEmpty() ? QPixmap() : QPixmap(path);
+  if (path.isEmpty()) return {};
+  // The program's own pictures are PNG files, read by Qt's own PNG reader alone. Otherwise
+  // every image plugin would be loaded to be asked whether it reads the file, and would stay
+  // in memory for the rest of the run.
+  if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    if (!image.isNull()) return QPixmap::fromImage(image);
+  }
+  return QPixmap(path);
 }
 
 QIcon iconByName(const QString& name) {
-  const QString path = resourcePath(name);
-  return path.isEmpty() ? QIcon() : QIcon(path);
+  const QPixmap pixmap = pictureByName(name);
+  return pixmap.isNull() ? QIcon() : QIcon(pixmap);
 }
 
 }  // namespace slumbrix

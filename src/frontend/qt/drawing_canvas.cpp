@@ -1,5 +1,7 @@
 #include "frontend/qt/drawing_canvas.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -59,6 +61,14 @@ void DrawingCanvas::begin(QSize size, qreal devicePixelRatio, std::optional<QCol
   if (image_.size() != pixels || image_.format() != format) image_ = QImage(pixels, format);
   image_.setDevicePixelRatio(ratio_);
   image_.fill(background ? background->rgb() : 0u);
+  bits_ = image_.bits();
+  stride_ = image_.bytesPerLine();
+}
+
+void DrawingCanvas::drawPicture(const QPixmap& picture) {
+  if (image_.isNull()) return;
+  QPainter painter(&image_);
+  painter.drawPixmap(0, 0, picture);
 }
 
 void DrawingCanvas::fillBox(QPoint a, QPoint b, QRgb color) {
@@ -67,9 +77,9 @@ void DrawingCanvas::fillBox(QPoint a, QPoint b, QRgb color) {
   const int right = static_cast<int>(std::ceil((std::max(a.x(), b.x()) + 1) * ratio_)) - 1;
   const int bottom = static_cast<int>(std::ceil((std::max(a.y(), b.y()) + 1) * ratio_)) - 1;
   const QRect box = QRect(QPoint(left, top), QPoint(right, bottom)) & image_.rect();
-  if (box.isEmpty()) return;
+  if (box.isEmpty() || bits_ == nullptr) return;
   for (int y = box.top(); y <= box.bottom(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    auto* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
     std::fill(row + box.left(), row + box.right() + 1, color);
   }
 }
@@ -84,7 +94,8 @@ void DrawingCanvas::line(QPointF a, QPointF b, QRgb color) {
   // Most lines lie inside; only the others are cut first.
   const bool inside = x0 >= 0 && y0 >= 0 && x1 >= 0 && y1 >= 0 && x0 < width && x1 < width &&
                       y0 < height && y1 < height;
-  if (!inside && (image_.isNull() || !clipToBox(x0, y0, x1, y1, width, height))) return;
+  if (bits_ == nullptr) return;
+  if (!inside && !clipToBox(x0, y0, x1, y1, width, height)) return;
   plot(pixelOf(x0, width), pixelOf(y0, height), pixelOf(x1, width), pixelOf(y1, height), color);
 }
 
@@ -96,10 +107,8 @@ void DrawingCanvas::plot(int x0, int y0, int x1, int y1, QRgb pixel) {
   const int stepX = x0 < x1 ? 1 : -1;
   const int stepY = y0 < y1 ? 1 : -1;
   int error = dx + dy;
-  uchar* const bits = image_.bits();
-  const qsizetype stride = image_.bytesPerLine();
   for (;;) {
-    reinterpret_cast<QRgb*>(bits + y0 * stride)[x0] = pixel;
+    reinterpret_cast<QRgb*>(bits_ + y0 * stride_)[x0] = pixel;
     if (x0 == x1 && y0 == y1) return;
     const int twice = 2 * error;
     if (twice >= dy) {

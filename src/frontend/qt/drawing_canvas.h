@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 
 #include <optional>
 
@@ -23,7 +24,9 @@ class DrawingCanvas {
   // The line from a to b, both ends included.
   void line(QPointF a, QPointF b, QRgb color);
 
-  QImage& image() { return image_; }
+  // A picture at the top-left corner, as it is.
+  void drawPicture(const QPixmap& picture);
+
   const QImage& image() const { return image_; }
 
  private:
@@ -31,6 +34,10 @@ class DrawingCanvas {
 
   QImage image_;
   qreal ratio_ = 1;
+  // The pixels of the image, taken once per begin(): asking the image for them again for each
+  // line or box would check each time whether the image is shared and must be copied first.
+  uchar* bits_ = nullptr;
+  qsizetype stride_ = 0;
 };
 
 }  // namespace slumbrix

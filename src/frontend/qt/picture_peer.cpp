@@ -45,52 +45,75 @@ QRect PicturePeer::innerRect() const {
   return rect().adjusted(b, b, -b, -b);
 }
 
-QPointF PicturePeer::toPixels(const PictureBox& picture, ScaleMode mode, double x, double y) const {
-  const QRect inner = innerRect();
-  if (mode == ScaleMode::Pixel) return QPointF(inner.left() + x, inner.top() + y);
-  const double w = picture.scaleWidth() == 0 ? 1 : picture.scaleWidth();
-  const double h = picture.scaleHeight() == 0 ? 1 : picture.scaleHeight();
-  return QPointF(inner.left() + (x - picture.scaleLeft()) * inner.width() / w,
-                 inner.top() + (y - picture.scaleTop()) * inner.height() / h);
-}
-
 PicturePeer::Placement PicturePeer::placementOf(const PictureBox& picture) const {
   return {picture.scaleLeft(), picture.scaleTop(), picture.scaleWidth(), picture.scaleHeight(),
           innerRect()};
+}
+
+PicturePeer::Mapper PicturePeer::mapperOf(const Placement& placement) {
+  return {placement.left, placement.top,
+          placement.inner.width() / (placement.width == 0 ? 1 : placement.width),
+          placement.inner.height() / (placement.height == 0 ? 1 : placement.height)};
 }
 
 void PicturePeer::refresh() {
   refreshQueued_ = false;
   const PictureBox* shown = static_cast<const PictureBox*>(control_);
   if (shown == nullptr) return;
-  if (canvasStale_) renderCanvas();
-  const QRect changed = changedArea(*shown);
+  const Placement placement = placementOf(*shown);
+  const QRect changed = changedArea(*shown, placement);
+  // A refresh that ends with the list last shown (the meter's bar at a steady figure) leaves
+  // the canvas as it is: it holds that list, or a paint since then has marked the box mixed.
+  if (canvasStale_ && !changed.isEmpty()) renderCanvas();
+  canvasStale_ = false;
+  screenMixed_ = false;
   if (!changed.isEmpty()) update(changed);
+  // Copied into the storage already there: no allocation once the list has its length.
   shown_ = shown->drawing();
-  shownPlacement_ = placementOf(*shown);
+  shownPlacement_ = placement;
 }
 
-QRect PicturePeer::opArea(const PictureBox& picture, const DrawOp& op) const {
-  const QPointF a = toPixels(picture, op.mode, op.x1, op.y1);
-  const QPointF b = toPixels(picture, op.mode, op.x2, op.y2);
-  // A pixel around the ends: a line may touch the pixel of its end point, a box its corners.
-  return QRectF(a, b).normalized().toAlignedRect().adjusted(-1, -1, 2, 2);
-}
-
-QRect PicturePeer::changedArea(const PictureBox& picture) const {
+QRect PicturePeer::changedArea(const PictureBox& picture, const Placement& placement) const {
   const std::vector<DrawOp>& drawing = picture.drawing();
-  const Placement placement = placementOf(picture);
-  if (placement != shownPlacement_ || drawing.size() != shown_.size()) return placement.inner;
-  QRect changed;
+  if (screenMixed_ || placement != shownPlacement_ || drawing.size() != shown_.size())
+    return placement.inner;
+  const Mapper place = mapperOf(placement);
+  double left = 0, top = 0, right = 0, bottom = 0;
+  bool any = false;
+  const auto take = [&](const DrawOp& op) {
+    for (const QPointF point : {place(op.mode, op.x1, op.y1), place(op.mode, op.x2, op.y2)}) {
+      left = any ? std::min(left, point.x()) : point.x();
+      right = any ? std::max(right, point.x()) : point.x();
+      top = any ? std::min(top, point.y()) : point.y();
+      bottom = any ? std::max(bottom, point.y()) : point.y();
+      any = true;
+    }
+  };
   for (std::size_t i = 0; i < drawing.size(); ++i) {
     if (drawing[i] == shown_[i]) continue;
-    changed |= opArea(picture, drawing[i]) | opArea(picture, shown_[i]);
+    take(drawing[i]);
+    take(shown_[i]);
   }
-  return changed & placement.inner;
+  if (!any) return {};
+  const QRect& inner = placement.inner;
+  // Far outside the box, or not a number, stands for the whole box.
+  const double limit = 4.0 * (inner.width() + inner.height()) + 16;
+  const auto within = [limit](double value) { return value >= -limit && value <= limit; };
+  if (!within(left) || !within(right) || !within(top) || !within(bottom)) return inner;
+  // A pixel around the ends: a line may touch the pixel of its end point, a box its corners.
+  const QRect area = QRectF(QPointF(left, top), QPointF(right, bottom))
+                         .toAlignedRect()
+                         .translated(inner.topLeft())
+                         .adjusted(-1, -1, 2, 2);
+  return area & inner;
 }
 
 void PicturePeer::paintEvent(QPaintEvent* event) {
-  if (canvasStale_) renderCanvas();
+  if (canvasStale_) {
+    // A newer list than the one last shown: this area shows it, the rest of the box not yet.
+    renderCanvas();
+    screenMixed_ = true;
+  }
   QPainter painter(this);
   const QRect inner = innerRect();
   const QRect area = inner & event->rect();
@@ -116,19 +139,9 @@ void PicturePeer::renderCanvas() {
   std::optional<QColor> background;
   if (picture != nullptr && picture->backColor) background = toQColor(*picture->backColor);
   canvas_.begin(inner.size(), devicePixelRatioF(), background);
-  if (!pixmap_.isNull()) {
-    QPainter painter(&canvas_.image());
-    painter.drawPixmap(0, 0, pixmap_);
-  }
+  if (!pixmap_.isNull()) canvas_.drawPicture(pixmap_);
   if (picture == nullptr || picture->drawing().empty()) return;
-  // The places of toPixels, worked out once for the whole list and counted from the inner
-  // area's corner, where the canvas starts.
-  const double unitX = inner.width() / (picture->scaleWidth() == 0 ? 1 : picture->scaleWidth());
-  const double unitY = inner.height() / (picture->scaleHeight() == 0 ? 1 : picture->scaleHeight());
-  const auto place = [&](ScaleMode mode, double x, double y) {
-    if (mode == ScaleMode::Pixel) return QPointF(x, y);
-    return QPointF((x - picture->scaleLeft()) * unitX, (y - picture->scaleTop()) * unitY);
-  };
+  const Mapper place = mapperOf(placementOf(*picture));
   for (const DrawOp& op : picture->drawing()) {
     const QPointF a = place(op.mode, op.x1, op.y1);
     const QPointF b = place(op.mode, op.x2, op.y2);

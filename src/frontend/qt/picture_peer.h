@@ -30,8 +30,6 @@ class PicturePeer : public QWidget, public QtPeer {
   int border() const;
   // The area inside the border, where the drawing and the contained controls sit.
   QRect innerRect() const;
-  // A point of the drawing list in widget pixels.
-  QPointF toPixels(const PictureBox& picture, ScaleMode mode, double x, double y) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -46,12 +44,21 @@ class PicturePeer : public QWidget, public QtPeer {
     friend bool operator==(const Placement&, const Placement&) = default;
   };
 
+  // Places the points of a drawing list, counted from the corner of the inner area.
+  struct Mapper {
+    double left, top, unitX, unitY;
+    QPointF operator()(ScaleMode mode, double x, double y) const {
+      if (mode == ScaleMode::Pixel) return {x, y};
+      return {(x - left) * unitX, (y - top) * unitY};
+    }
+  };
+
   Placement placementOf(const PictureBox& picture) const;
+  static Mapper mapperOf(const Placement& placement);
   // Runs once the handler that changed the drawing has returned.
   void refresh();
   // Where the drawing list differs from the one last shown, in widget pixels.
-  QRect changedArea(const PictureBox& picture) const;
-  QRect opArea(const PictureBox& picture, const DrawOp& op) const;
+  QRect changedArea(const PictureBox& picture, const Placement& placement) const;
   // Paints the background, the picture and the drawing list into the canvas.
   void renderCanvas();
 
@@ -61,6 +68,9 @@ class PicturePeer : public QWidget, public QtPeer {
   bool canvasStale_ = true;
   std::vector<DrawOp> shown_;  // the drawing list last asked to be shown
   Placement shownPlacement_;
+  // A paint found the canvas out of date and showed a newer list in part of the box: the
+  // next refresh repaints all of it.
+  bool screenMixed_ = false;
   bool refreshQueued_ = false;
 };
 

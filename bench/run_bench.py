@@ -95,15 +95,20 @@ class Report:
         self.comparisons.append(row)
         print('   %-44s %9s %9s %-12s %7s %9s  %s' % row, flush=True)
 
+    @staticmethod
+    def _row(cells):
+        # A | inside a cell (the meter's |program - reference|) would split it.
+        return '| %s |' % ' | '.join(str(cell).replace('|', '\\|') for cell in cells)
+
     def markdown(self):
         lines = []
         if self.comparisons:
             lines += ['| figure | program | floor | unit | program / floor | difference | goal |',
                       '|---|---:|---:|---|---:|---:|---|']
-            lines += ['| %s | %s | %s | %s | %s | %s | %s |' % row for row in self.comparisons]
+            lines += [self._row(row) for row in self.comparisons]
             lines.append('')
         lines += ['| figure | median | unit | detail |', '|---|---:|---|---|']
-        lines += ['| %s | %s | %s | %s |' % row for row in self.rows]
+        lines += [self._row(row) for row in self.rows]
         return '\n'.join(lines) + '\n'
 
 

@@ -2,6 +2,8 @@
 // colours, tab order, drawings, menus and timers.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +74,13 @@ TEST_F(WidgetOutput, FontsAndColours) {
   EXPECT_FALSE(widgetOf<QComboBox>(form.cmbAction)->font().bold());
   EXPECT_DOUBLE_EQ(widgetOf<QLabel>(form.lblStatus)->font().pointSizeF(), 12);
   EXPECT_DOUBLE_EQ(widgetOf<QLabel>(form.lbl0)->font().pointSizeF(), 8.25);
+  // The window's face is not installed here: its widgets ask for the installed family that
+  // stands for it, the metric-compatible one the layout is measured in.
+  ASSERT_FALSE(QFontDatabase::families().contains(QStringLiteral("MS Sans Serif")));
+  if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {
+    EXPECT_EQ(widgetOf<QLabel>(form.lbl0)->font().family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(widgetOf<QLabel>(form.lblStatus)->font()).family(), "Liberation Sans");
+  }
   const QLabel* usage = widgetOf<QLabel>(form.lblCpuUsage);
   EXPECT_TRUE(usage->font().bold());
   EXPECT_EQ(usage->palette().color(QPalette::WindowText), QColor(0xC0, 0, 0));

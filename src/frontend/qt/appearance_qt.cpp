@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QHash>
 #include <QImageReader>
 #include <QStringList>
 #include <QWidget>
@@ -43,11 +45,44 @@ void installFontSubstitutions() {
                               QStringLiteral("DejaVu Sans Mono")});
 }
 
+namespace {
+
+// The installed family that stands for a face: the face itself, or else the first of its
+// substitutes that is installed, the one Qt would settle on. Asked for by that name, a font is
+// found at once; asked for by a face that is not installed, Qt first has fontconfig work out a
+// list of fallbacks for each such font, a few milliseconds each at start-up.
+QString installedFamily(const QString& face) {
+  static QHash<QString, QString> known;
+  const auto found = known.constFind(face);
+  if (found != known.constEnd()) return *found;
+  // The list of installed families, not QFontDatabase::hasFamily: for a face that is not
+  // installed, that would have fontconfig look for aliases first, which costs more than it saves.
+  static const QStringList installed = QFontDatabase::families();
+  // The installed spelling of a family, or nothing.
+  const auto installedAs = [](const QString& family) -> QString {
+    for (const QString& name : installed)
+      if (name.compare(family, Qt::CaseInsensitive) == 0) return name;
+    return {};
+  };
+  QString family = installedAs(face);
+  if (family.isEmpty()) {
+    for (const QString& substitute : QFont::substitutes(face)) {
+      family = installedAs(substitute);
+      if (!family.isEmpty()) break;
+    }
+  }
+  if (family.isEmpty()) family = face;
+  known.insert(face, family);
+  return family;
+}
+
+}  // namespace
+
 QFont fontOf(const Control& control, const Form& form) {
   QString face = fromAnsi(control.font.name);
   if (face.isEmpty()) face = fromAnsi(form.font.name);
   if (face.isEmpty()) face = QString::fromLatin1(kDefaultFace);
-  QFont font(face);
+  QFont font(installedFamily(face));
   font.setPointSizeF(control.font.sizePoints > 0 ? control.font.sizePoints : 8.25);
   font.setBold(control.font.bold);
   font.setStyleHint(QFont::SansSerif);

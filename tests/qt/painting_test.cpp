@@ -77,6 +77,10 @@ TEST_F(Painting, APictureBoxShowsTheLatestDrawingAfterAnEarlyPaint) {
   settle();
   EXPECT_EQ(shownAt(*window, *graph, left), QColor(0, 0x80, 0));
   EXPECT_EQ(shownAt(*window, *graph, right), kBackground);
+  // Cleared, the box shows its background alone.
+  form.picGraph.Cls();
+  settle();
+  EXPECT_EQ(shownAt(*window, *graph, left), kBackground);
 }
 
 TEST_F(Painting, TheMeterBarFollowsTheFigureAndKeepsItWhenItStays) {

@@ -65,6 +65,12 @@ void DrawingCanvas::begin(QSize size, qreal devicePixelRatio, std::optional<QCol
   stride_ = image_.bytesPerLine();
 }
 
+void DrawingCanvas::clear() {
+  image_ = QImage();
+  bits_ = nullptr;
+  stride_ = 0;
+}
+
 void DrawingCanvas::drawPicture(const QPixmap& picture) {
   if (image_.isNull()) return;
   QPainter painter(&image_);
@@ -95,7 +101,14 @@ void DrawingCanvas::line(QPointF a, QPointF b, QRgb color) {
   const bool inside = x0 >= 0 && y0 >= 0 && x1 >= 0 && y1 >= 0 && x0 < width && x1 < width &&
                       y0 < height && y1 < height;
   if (bits_ == nullptr) return;
-  if (!inside && !clipToBox(x0, y0, x1, y1, width, height)) return;
+  if (!inside) {
+    // Wholly beyond one edge, as the meter's graph is at 0 %, on the bottom edge: nothing to
+    // cut.
+    if ((x0 < 0 && x1 < 0) || (y0 < 0 && y1 < 0) || (x0 >= width && x1 >= width) ||
+        (y0 >= height && y1 >= height))
+      return;
+    if (!clipToBox(x0, y0, x1, y1, width, height)) return;
+  }
   plot(pixelOf(x0, width), pixelOf(y0, height), pixelOf(x1, width), pixelOf(y1, height), color);
 }
 

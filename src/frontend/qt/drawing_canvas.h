@@ -24,6 +24,8 @@ class DrawingCanvas {
   // The line from a to b, both ends included.
   void line(QPointF a, QPointF b, QRgb color);
 
+  // Lets the image go: a box with nothing drawn and no picture needs none.
+  void clear();
   // A picture at the top-left corner, as it is.
   void drawPicture(const QPixmap& picture);
 

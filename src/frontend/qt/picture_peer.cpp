@@ -117,7 +117,12 @@ void PicturePeer::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect inner = innerRect();
   const QRect area = inner & event->rect();
-  if (!area.isEmpty()) {
+  if (!area.isEmpty() && canvas_.image().isNull()) {
+    // Nothing drawn and no picture: the background, if the box has one, is all there is.
+    const auto* picture = static_cast<const PictureBox*>(control_);
+    if (picture != nullptr && picture->backColor)
+      painter.fillRect(area, toQColor(*picture->backColor));
+  } else if (!area.isEmpty()) {
     const qreal ratio = canvas_.image().devicePixelRatio();
     const QRectF source(QPointF(area.topLeft() - inner.topLeft()) * ratio,
                         QSizeF(area.size()) * ratio);
@@ -136,6 +141,10 @@ void PicturePeer::renderCanvas() {
   canvasStale_ = false;
   const QRect inner = innerRect();
   const PictureBox* picture = static_cast<const PictureBox*>(control_);
+  if (pixmap_.isNull() && (picture == nullptr || picture->drawing().empty())) {
+    canvas_.clear();
+    return;
+  }
   std::optional<QColor> background;
   if (picture != nullptr && picture->backColor) background = toQColor(*picture->backColor);
   canvas_.begin(inner.size(), devicePixelRatioF(), background);

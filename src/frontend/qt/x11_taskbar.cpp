@@ -12,13 +12,32 @@
 namespace slumbrix {
 namespace {
 
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-  const xcb_intern_atom_cookie_t cookie =
-      xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(strlen(name)), name);
+struct StateAtoms {
+  xcb_atom_t state = XCB_ATOM_NONE;
+  xcb_atom_t skipTaskbar = XCB_ATOM_NONE;
+};
+
+xcb_atom_t replyAtom(xcb_connection_t* connection, xcb_intern_atom_cookie_t cookie) {
   xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
   const xcb_atom_t result = reply == nullptr ? xcb_atom_t{XCB_ATOM_NONE} : reply->atom;
   std::free(reply);
   return result;
+}
+
+// The two atoms, asked for together in one round trip the first time and kept: an atom stays
+// the same for as long as the display runs.
+StateAtoms stateAtoms(xcb_connection_t* connection) {
+  static xcb_connection_t* askedOf = nullptr;
+  static StateAtoms atoms;
+  if (askedOf == connection && atoms.state != XCB_ATOM_NONE) return atoms;
+  const auto ask = [connection](const char* name) {
+    return xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(strlen(name)), name);
+  };
+  const xcb_intern_atom_cookie_t state = ask("_NET_WM_STATE");
+  const xcb_intern_atom_cookie_t skip = ask("_NET_WM_STATE_SKIP_TASKBAR");
+  atoms = {replyAtom(connection, state), replyAtom(connection, skip)};
+  askedOf = connection;
+  return atoms;
 }
 
 // The window is withdrawn: its _NET_WM_STATE property is ours to write.
@@ -62,13 +81,12 @@ void setSkipTaskbar(QWidget& window, bool skip) {
   if (x11 == nullptr || x11->connection() == nullptr) return;
   xcb_connection_t* connection = x11->connection();
   const auto id = static_cast<xcb_window_t>(window.winId());
-  const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
-  const xcb_atom_t skipTaskbar = atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
-  if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE) return;
+  const StateAtoms atoms = stateAtoms(connection);
+  if (atoms.state == XCB_ATOM_NONE || atoms.skipTaskbar == XCB_ATOM_NONE) return;
   if (window.isVisible()) {
-    requestState(connection, id, state, skipTaskbar, skip);
+    requestState(connection, id, atoms.state, atoms.skipTaskbar, skip);
   } else {
-    writeState(connection, id, state, skipTaskbar, skip);
+    writeState(connection, id, atoms.state, atoms.skipTaskbar, skip);
   }
   xcb_flush(connection);
 }

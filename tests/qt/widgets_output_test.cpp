@@ -81,6 +81,9 @@ TEST_F(WidgetOutput, FontsAndColours) {
     EXPECT_EQ(widgetOf<QLabel>(form.lbl0)->font().family(), "Liberation Sans");
     EXPECT_EQ(QFontInfo(widgetOf<QLabel>(form.lblStatus)->font()).family(), "Liberation Sans");
   }
+  // Menus and message boxes, with no font of their own, use the same family: one is loaded.
+  EXPECT_EQ(QApplication::font().family(), widgetOf<QLabel>(form.lbl0)->font().family());
+  EXPECT_DOUBLE_EQ(QApplication::font().pointSizeF(), 8.25);
   const QLabel* usage = widgetOf<QLabel>(form.lblCpuUsage);
   EXPECT_TRUE(usage->font().bold());
   EXPECT_EQ(usage->palette().color(QPalette::WindowText), QColor(0xC0, 0, 0));

@@ -15,6 +15,7 @@ namespace slumbrix {
 namespace {
 
 const char* const kDefaultFace = "MS Sans Serif";
+constexpr double kDefaultPoints = 8.25;
 
 QString resourcePath(const QString& name) {
   if (name.isEmpty()) return {};
@@ -78,12 +79,19 @@ QString installedFamily(const QString& face) {
 
 }  // namespace
 
+QFont defaultFont() {
+  QFont font(installedFamily(QString::fromLatin1(kDefaultFace)));
+  font.setPointSizeF(kDefaultPoints);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
 QFont fontOf(const Control& control, const Form& form) {
   QString face = fromAnsi(control.font.name);
   if (face.isEmpty()) face = fromAnsi(form.font.name);
   if (face.isEmpty()) face = QString::fromLatin1(kDefaultFace);
   QFont font(installedFamily(face));
-  font.setPointSizeF(control.font.sizePoints > 0 ? control.font.sizePoints : 8.25);
+  font.setPointSizeF(control.font.sizePoints > 0 ? control.font.sizePoints : kDefaultPoints);
   font.setBold(control.font.bold);
   font.setStyleHint(QFont::SansSerif);
   return font;

@@ -18,6 +18,10 @@ class Form;
 // metric-compatible Liberation families first.
 void installFontSubstitutions();
 
+// The font of whatever the program shows without a font of its own (menus, message boxes,
+// tooltips): the face and size of its windows, so that a run loads the one family they use.
+QFont defaultFont();
+
 // The font of a control: its own, or, where it names none, the face of the form's font (or the
 // default face) at the control's size and weight.
 QFont fontOf(const Control& control, const Form& form);

@@ -43,6 +43,7 @@ QtWindowSystem::QtWindowSystem() {
   // The program lives on with its windows hidden; it ends through endProgram only.
   QApplication::setQuitOnLastWindowClosed(false);
   installFontSubstitutions();
+  QApplication::setFont(defaultFont());
   // exit(), not quit(): quit() asks every window to close first, and a form's window refuses.
   // The queued exit covers an end that comes before the event loop has started.
   onEnd_ = [] {

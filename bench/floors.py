@@ -6,9 +6,13 @@ can cost, so the program's figures are shown beside these, taken in the same run
 """
 TITLE = 'Floor'
 WATCH_TITLE = 'Floor with watch'
+# Not a floor of the goals: the same window with a CPU meter drawn the plain Qt way (--meter),
+# shown beside the program to tell Qt's cost of a meter from the program's own.
+METER_TITLE = 'Floor with meter'
 
 
-def spawn(h, watch):
+def spawn(h, watch, meter=False):
     """Starts a floor on the bench's display and buses."""
-    argv = [h.binary('bench/bench_floor_window')] + (['--watch'] if watch else [])
+    argv = [h.binary('bench/bench_floor_window')] + (['--watch'] if watch else []) + \
+        (['--meter'] if meter else [])
     return h.spawn(argv)

@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QPixmap>
 #include <QSystemTrayIcon>
@@ -33,31 +34,52 @@ QString readTip(TrayIcons::Record bytes) {
 // session connection.
 enum class TrayHost { Absent, Registered, NotRegistered, Silent };
 
-// One round trip for the question that Qt's own check asks on a bus connection of its own,
-// opened for each check (QSystemTrayIcon::isSystemTrayAvailable). A host that does not answer
-// within kDbusTimeoutMs counts as silent for the rest of the run: Qt's check would wait 25 s
-// for it, each time.
-TrayHost askTrayHost() {
-  static bool silent = false;
-  if (silent) return TrayHost::Silent;
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) return TrayHost::Absent;
+// The first question, sent when the tray is set up: its answer comes back while the window is
+// being built, and the icon's addition and the window's first show do not wait for it. Owned
+// by the TrayIcons that sent it.
+QDBusPendingCall* earlyQuestion = nullptr;
+
+QDBusMessage hostQuestion() {
   const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
   QDBusMessage get = QDBusMessage::createMethodCall(
       watcher, QStringLiteral("/StatusNotifierWatcher"),
       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
   get.setArguments({watcher, QStringLiteral("IsStatusNotifierHostRegistered")});
-  const QDBusMessage reply = bus.call(get, QDBus::Block, kDbusTimeoutMs);
+  return get;
+}
+
+TrayHost hostFrom(const QDBusMessage& reply) {
   if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
     const QVariant value = reply.arguments().constFirst().value<QDBusVariant>().variant();
     return value.toBool() ? TrayHost::Registered : TrayHost::NotRegistered;
   }
   if (reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.NoReply") ||
-      reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.Timeout")) {
-    silent = true;
+      reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.Timeout"))
     return TrayHost::Silent;
-  }
   return TrayHost::Absent;  // no watcher on the bus
+}
+
+// One round trip for the question that Qt's own check asks on a bus connection of its own,
+// opened for each check (QSystemTrayIcon::isSystemTrayAvailable); the first one was sent
+// early. A host that does not answer within kDbusTimeoutMs counts as silent for the rest of
+// the run: Qt's check would wait 25 s for it, each time.
+TrayHost askTrayHost() {
+  static bool silent = false;
+  if (silent) return TrayHost::Silent;
+  QDBusMessage reply;
+  if (earlyQuestion != nullptr) {
+    earlyQuestion->waitForFinished();
+    reply = earlyQuestion->reply();
+    *earlyQuestion = QDBusPendingCall::fromCompletedCall(QDBusMessage());
+    earlyQuestion = nullptr;
+  } else {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return TrayHost::Absent;
+    reply = bus.call(hostQuestion(), QDBus::Block, kDbusTimeoutMs);
+  }
+  const TrayHost host = hostFrom(reply);
+  if (host == TrayHost::Silent) silent = true;
+  return host;
 }
 
 // Whether icons can be shown: a registered host says so at once; without one, Qt also looks
@@ -90,9 +112,16 @@ std::uint32_t mouseMessageOf(QSystemTrayIcon::ActivationReason reason) {
 
 }  // namespace
 
-TrayIcons::TrayIcons(QObject* parent) : QObject(parent) {}
+TrayIcons::TrayIcons(QObject* parent) : QObject(parent) {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (earlyQuestion == nullptr && bus.isConnected()) {
+    early_.emplace(bus.asyncCall(hostQuestion(), kDbusTimeoutMs));
+    earlyQuestion = &*early_;
+  }
+}
 
 TrayIcons::~TrayIcons() {
+  if (early_ && earlyQuestion == &*early_) earlyQuestion = nullptr;
   for (auto& [key, entry] : icons_) delete entry.icon.data();
 }
 

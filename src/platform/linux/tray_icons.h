@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusPendingCall>
 #include <QObject>
 #include <QPointer>
 #include <QSize>
@@ -7,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <span>
 #include <utility>
 
@@ -51,9 +53,10 @@ class TrayIcons : public QObject {
 
   // Whether the desktop has a notification area, asked anew each time: a tray host
   // (StatusNotifierWatcher) with a registered host says yes in one round trip on the session
-  // bus; without one, Qt's own check also looks for an XEmbed tray. A host that holds its name
-  // but does not answer within kDbusTimeoutMs counts as none for the rest of the run (Qt's
-  // check would wait 25 s for it); while it counts as none, kNimAdd shows no icon.
+  // bus (the first question is sent when a TrayIcons is made, so that the start-up does not
+  // wait for its answer); without one, Qt's own check also looks for an XEmbed tray. A host that
+  // holds its name but does not answer within kDbusTimeoutMs counts as none for the rest of the run
+  // (Qt's check would wait 25 s for it); while it counts as none, kNimAdd shows no icon.
   static bool systemTrayAvailable();
 
  private:
@@ -70,6 +73,8 @@ class TrayIcons : public QObject {
   const NativeWindows* windows_ = nullptr;
   Callback callback_;
   std::map<Key, Entry> icons_;
+  // The tray host's first answer, asked for when the tray is set up (see systemTrayAvailable).
+  std::optional<QDBusPendingCall> early_;
 };
 
 }  // namespace slumbrix

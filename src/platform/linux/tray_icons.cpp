@@ -35,8 +35,9 @@ QString readTip(TrayIcons::Record bytes) {
 enum class TrayHost { Absent, Registered, NotRegistered, Silent };
 
 // The first question, sent when the tray is set up: its answer comes back while the window is
-// being built, and the icon's addition and the window's first show do not wait for it. Owned
-// by the TrayIcons that sent it.
+// being built, so the icon's addition, which reads it, finds it there instead of waiting a
+// round trip. A host that never answers is still waited for, up to kDbusTimeoutMs from the
+// question. Owned by the TrayIcons that sent it.
 QDBusPendingCall* earlyQuestion = nullptr;
 
 QDBusMessage hostQuestion() {

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "frontend/qt/appearance_qt.h"
+#include "frontend/qt/control_accessible.h"
 #include "frontend/qt/qt_text.h"
 #include "frontend/qt/widget_peer.h"
 
@@ -34,8 +35,10 @@ void LabelPeer::propertyChanged(Control& control, Property property) {
   auto& label = static_cast<Label&>(control);
   if (property == Property::Caption) {
     setText(fromAnsi(label.Caption()));
+    reportAccessibleChange(*this, label, property);
     property = Property::Bounds;  // a label that sizes itself follows its text
   }
+  if (property == Property::Announcement) return reportAccessibleChange(*this, label, property);
   if (property == Property::Bounds && label.autoSize) {
     const QRect rect = window_.pixelRect(label);
     setGeometry(QRect(rect.topLeft(), sizeHint()));

@@ -121,18 +121,16 @@ class Accessibility(DesktopTest):
         checked = [row['name'] for row in self.tree() if row['role'] == 'radio button'
                    and row['checked']]
         self.assertEqual(checked, ['Activate at:'])
-        # 1:00 PM: the hour stepped away and back through its value, the minutes set, PM
-        # chosen from the opened list with the keys a reader uses there.
+        # Reboot at 1:00 PM: the hour stepped away and back through its value, the minutes
+        # set, the action and PM selected in the lists.
+        self.act_on_item('Action:', 'Reboot')
         hour = self.node('spin button', 'Activate at:')['path']
         self.assertTrue(self.client('value', hour, '3'))
         wait_for('the hour 3', lambda: self.node('spin button', 'Activate at:')['value'][0] == 3)
         self.assertTrue(self.client('value', hour, '1'))
         minute = self.node('spin button', 'Activate at:', 1)['path']
         self.assertTrue(self.client('value', minute, '0'))
-        self.act('combo box', 'Activate at:', 'Press')
-        self.program.keys('Down', 'Return')
-        wait_for('PM chosen', lambda: self.client(
-            'chosen', self.node('combo box', 'Activate at:')['path']) == ['PM'])
+        self.act_on_item('Activate at:', 'PM')
         self.act('push button', 'Activate Timer', 'Press')
         now = datetime.datetime.now(datetime.timezone.utc)  # the desktop runs in UTC
         target = now.replace(hour=13, minute=0, second=0, microsecond=0)
@@ -143,6 +141,20 @@ class Accessibility(DesktopTest):
             r'^(-?\d+) Seconds to the execution$', self.status_name()))
         self.assertAlmostEqual(int(status.group(1)), expected, delta=5)
         self.assertIsNotNone(self.node('push button', 'Deactivate Timer'))
+        tooltip = self.desk.tray_item().tooltip()  # in the C locale
+        self.assertTrue(tooltip.startswith('Reboot on ') and tooltip.endswith(' 13:00:00'),
+                        tooltip)
+
+    def act_on_item(self, combo, item):
+        '''Selects an item of a closed list, as a reader does, and waits for the list to show
+        it chosen.'''
+        path = self.node('combo box', combo)['path']
+        rows = self.client('tree')
+        found = [row for row in rows if row['path'].startswith(path + '.')
+                 and row['role'] == 'list item' and row['name'] == item]
+        self.assertEqual(len(found), 1, f'the item {item} of {combo}')
+        self.assertTrue(self.client('do', found[0]['path'], 'Toggle'))
+        wait_for(f'{item} chosen', lambda: self.client('chosen', path) == [item])
 
     def test_status_changes_are_announced_and_seconds_are_not(self):
         listener = self.desk.spawn([sys.executable, CLIENT, 'listen', '6'], env=self.env,

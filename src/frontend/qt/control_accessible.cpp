@@ -13,6 +13,7 @@
 #include "ui/form.h"
 #include "ui/picture_box.h"
 #include "ui/scroll_bar.h"
+#include "ui/text_box.h"
 
 namespace slumbrix {
 namespace {
@@ -121,7 +122,9 @@ QAccessible::State ControlAccessible::state() const {
       st.readOnly = true;
       break;
     case AccessibleRole::SpinButton:
-      st.editable = c->kind() == ControlKind::TextBox;
+      // A read-only field (the threshold) changes by its arrows alone.
+      st.readOnly = c->kind() != ControlKind::TextBox || static_cast<const TextBox*>(c)->Locked();
+      st.editable = !st.readOnly;
       break;
     default:
       break;

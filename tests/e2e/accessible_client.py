@@ -4,7 +4,9 @@
   accessible_client.py do PATH ACTION       runs a named action of one node
   accessible_client.py value PATH NUMBER    sets the value of a node
   accessible_client.py chosen PATH          the chosen items of a list box
-  accessible_client.py listen SECONDS       prints the events it sees as JSON rows
+  accessible_client.py listen SECONDS TEXT  prints the events it sees as JSON rows, for at
+                                            most SECONDS or until a second after TEXT was
+                                            inserted
 
 A PATH is the child indexes from the application down, joined by dots ("0.3.1"). It talks to
 the accessibility bus that at-spi-bus-launcher started for this desktop's session bus, which
@@ -14,6 +16,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 APP_NAME = 'slumbrix'
 
@@ -99,7 +102,7 @@ def do_action(path, name):
     raise SystemExit(f'no action {name}')
 
 
-def listen(seconds):
+def listen(seconds, until):
     events = []
 
     def seen(event):
@@ -116,8 +119,10 @@ def listen(seconds):
     print('listening', flush=True)
     while time.monotonic() < end:
         pyatspi.Registry.pumpQueuedEvents()
-        from gi.repository import GLib
         GLib.MainContext.default().iteration(False)
+        if any(event['type'] == 'object:text-changed:insert' and event['any_data'] == until
+               for event in events):
+            end = min(end, time.monotonic() + 1.0)
         time.sleep(0.01)
     return events
 
@@ -135,7 +140,7 @@ def main(argv):
     elif command == 'chosen':
         result = chosen(node_at(argv[1]))
     elif command == 'listen':
-        result = listen(float(argv[1]))
+        result = listen(float(argv[1]), argv[2])
     else:
         raise SystemExit(__doc__)
     print(json.dumps(result))

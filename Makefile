@@ -120,9 +120,9 @@ ifneq ($(CI)$(PACKAGE_CHECK),)
 	$(MAKE) --no-print-directory package-check
 endif
 
-# The README's images in docs/, from the real programs: the Linux window under Xvfb and the
-# Windows program under Wine in the look of XP and of 95.
-screenshots: windows linux
+# The README's images in docs/, from the real programs as released: the Linux window under
+# Xvfb and the Windows program under Wine in the look of XP and of 95.
+screenshots: package
 	@$(ENSURE) $(PKGS_LINUX_TEST) $(PKGS_WINE) $(PKGS_SCREENSHOTS)
 	scripts/make-screenshots.sh
 

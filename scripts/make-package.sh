@@ -42,6 +42,7 @@ for preset in mingw mingw64; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" --target slumbrix -j "$jobs"
 done
+# strip writes SOURCE_DATE_EPOCH into the header's link time (the linker left it empty).
 i686-w64-mingw32-strip -o "$stage/slumbrix.exe" build/mingw/src/frontend/win32/slumbrix.exe
 x86_64-w64-mingw32-strip -o "$stage/slumbrix64.exe" \
   build/mingw64/src/frontend/win32/slumbrix64.exe

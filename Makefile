@@ -35,7 +35,7 @@ PKGS_LINUX_TEST := dbus-daemon python3 python3-dbus python3-gi python3-dbusmock 
 # of each ecosystem's tools (lintian, appstreamcli, desktop-file-validate, man), unzip for the
 # zip's test, diffoscope to name a difference between two builds, optipng for the screenshots.
 PKGS_PACKAGE := git dpkg-dev python3 lintian appstream desktop-file-utils man-db groff-base \
-  unzip
+  unzip file
 PKGS_REPRODUCIBLE := diffoscope-minimal
 PKGS_SCREENSHOTS := optipng
 

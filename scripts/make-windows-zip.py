@@ -1,7 +1,7 @@
 '''Writes the Windows zip: make-windows-zip.py ZIP NAME=FILE...
 
 Each FILE is stored under NAME in the given order, dated SOURCE_DATE_EPOCH (the commit's
-time) and with no owner, permission or extra time field, so that the same files make the
+time) and with no owner, Unix permission or extra time field, so that the same files make the
 same zip bytes on any machine and in any folder.'''
 import os
 import sys
@@ -24,7 +24,7 @@ def main(argv):
             name, path = arg.split('=', 1)
             entry = zipfile.ZipInfo(name, date_time=stamp)
             entry.create_system = 0  # MS-DOS: no Unix owner or permissions
-            entry.external_attr = 0
+            entry.external_attr = 0x20  # FILE_ATTRIBUTE_ARCHIVE, as Windows' own zip writes
             entry.compress_type = zipfile.ZIP_DEFLATED
             with open(path, 'rb') as source:
                 archive.writestr(entry, source.read(), compresslevel=9)

@@ -106,7 +106,7 @@ package:
 	@$(ENSURE) $(PKGS_CORE) $(PKGS_QT) $(PKGS_WINDOWS) $(PKGS_PACKAGE)
 	scripts/make-package.sh $(JOBS)
 
-# Two `make package` runs of the commit in different folders, compared (about 25 minutes).
+# Two `make package` runs of the commit in different folders, compared (up to 45 minutes).
 package-check:
 	@$(ENSURE) $(PKGS_CORE) $(PKGS_QT) $(PKGS_WINDOWS) $(PKGS_PACKAGE) $(PKGS_REPRODUCIBLE)
 	scripts/check-reproducible.sh $(JOBS)

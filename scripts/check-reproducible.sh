@@ -42,7 +42,7 @@ for name in $names_first; do
   else
     status=1
     echo "DIFFERENT: $name; diffoscope says:" >&2
-    diffoscope --text - --max-report-size 200000 \
+    diffoscope --text - --max-report-size 200000 --max-page-size 200000 \
       "$first/build/package/$name" "$second/build/package/$name" >&2 || true
   fi
 done

@@ -298,15 +298,20 @@ GUITHREADINFO threadInfo(HWND window) {
   return info;
 }
 
+// The window is in front and has handled its activation, which gives the focus back to the
+// control that had it, before a click or a key: on a loaded machine the activation could
+// otherwise come after them.
 void bringToFront(HWND window) {
   SetForegroundWindow(window);
   if (!waitFor(kDefaultWaitMs, [&] { return GetForegroundWindow() == window; }))
     fail("the window did not come to the front");
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kDefaultWaitMs, &ignored);
 }
 
 // Focuses the field with a click of the mouse, as the user would, and waits for the focus.
 void clickInto(HWND form, HWND field, const std::string& name) {
-  SetForegroundWindow(form);
+  bringToFront(form);
   RECT box{};
   GetWindowRect(field, &box);
   const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
@@ -314,14 +319,17 @@ void clickInto(HWND form, HWND field, const std::string& name) {
   SetCursorPos(centre.x, centre.y);
   mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
   mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-  const DWORD thread = GetWindowThreadProcessId(field, nullptr);
+  GUITHREADINFO info{};
   if (!waitFor(kDefaultWaitMs, [&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(thread, &info) != FALSE && info.hwndFocus == field &&
-               GetForegroundWindow() == form;
+        info = threadInfo(field);
+        return info.hwndFocus == field && GetForegroundWindow() == form;
       }))
-    fail(name + " did not take the focus from a click");
+    fail(name + " did not take the focus from a click: it is on \"" + controlName(info.hwndFocus) +
+         "\"" + (GetForegroundWindow() == form ? "" : ", in a window behind another") +
+         ((info.flags & GUI_INMENUMODE) != 0 ? ", in menu mode" : "") +
+         (info.hwndCapture != nullptr
+              ? ", the mouse captured by \"" + controlName(info.hwndCapture) + "\""
+              : ""));
 }
 
 bool keyboardCommand(const Args& a) {

@@ -43,6 +43,8 @@ void centre(QWidget& window) {
 QtWindowSystem::QtWindowSystem() {
   // The program lives on with its windows hidden; it ends through endProgram only.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Every key of a form's window goes to its form first.
+  qApp->installEventFilter(&keys_);
   installFontSubstitutions();
   installControlAccessibility();
   QApplication::setFont(defaultFont());

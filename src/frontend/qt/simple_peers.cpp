@@ -4,7 +4,6 @@
 #include <QAbstractItemView>
 #include <QFontMetrics>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -101,16 +100,6 @@ void ButtonPeer::propertyChanged(Control& control, Property property) {
   if (property == Property::Caption)
     setText(fromAnsi(static_cast<CommandButton&>(control).Caption()));
   applyCommon(window_, *this, control, property);
-}
-
-void ButtonPeer::keyPressEvent(QKeyEvent* event) {
-  // Enter presses the button that has the focus, as Space does.
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-      event->modifiers() == Qt::NoModifier) {
-    click();
-    return;
-  }
-  QPushButton::keyPressEvent(event);
 }
 
 CheckBoxPeer::CheckBoxPeer(FormWindow& window, CheckBox& box, QWidget* parent)

@@ -41,14 +41,11 @@ class FramePeer : public QGroupBox, public QtPeer {
   FormWindow& window_;
 };
 
-// A push button; a click, Space or Enter on it reaches the model as click().
+// A push button; a click or Space on it reaches the model as click() (Enter is the form's).
 class ButtonPeer : public QPushButton, public QtPeer {
  public:
   ButtonPeer(FormWindow& window, CommandButton& button, QWidget* parent);
   void propertyChanged(Control& control, Property property) override;
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   FormWindow& window_;

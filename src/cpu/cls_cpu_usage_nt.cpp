@@ -1,7 +1,5 @@
 #include "cpu/cls_cpu_usage_nt.h"
 
-#include <optional>
-
 #include "cpu/nt_load.h"
 #include "platform/byte_record.h"
 #include "platform/windows_values.h"
@@ -45,13 +43,22 @@ std::int32_t clsCPUUsageNT::Query() {
   if (!requestBasic() || !requestTimeOfDay() || !requestPerformance()) return -1;
   const std::int64_t idleTime = record::readI64(performanceInformation_, Performance::kIdleTime);
   const std::int64_t systemTime = record::readI64(timeOfDayInformation_, TimeOfDay::kCurrentTime);
-  const std::optional<std::int32_t> figure =
-      ntCpuUsage(mliOldIdleTime, idleTime, mliOldSystemTime, systemTime,
-                 basicInformation_[Basic::kNumberOfProcessors]);
-  // Within one tick of the system time there is nothing to measure yet: the baseline stays,
-  // so the next query covers the whole interval.
-  if (!figure) return lastFigure_;
-  lastFigure_ = *figure;
+  const NtLoad load = ntCpuUsage(mliOldIdleTime, idleTime, mliOldSystemTime, systemTime,
+                                 basicInformation_[Basic::kNumberOfProcessors]);
+  switch (load.kind) {
+    case NtLoad::Kind::Figure:
+      lastFigure_ = load.figure;
+      break;
+    case NtLoad::Kind::EmptyInterval:
+      // Within one tick of the system time there is nothing to measure yet: the baseline
+      // stays, so the next query covers the whole interval.
+      return lastFigure_;
+    case NtLoad::Kind::NoMeasurement:
+      // Counters that went back or ran ahead of the time (a clock set back, an idle count
+      // the kernel corrected, a wrap) say nothing about the load: the figure stays, and the
+      // next one is measured from these counters, since measuring across them never would.
+      break;
+  }
   mliOldIdleTime = idleTime;
   mliOldSystemTime = systemTime;
   return lastFigure_;

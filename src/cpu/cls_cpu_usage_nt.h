@@ -20,7 +20,8 @@ class clsCPUUsageNT : public CpuUsageProvider {
   void Initialize() override;
   // 0..100; -1 when a request failed, the baseline then staying for the next success to span
   // the gap. When no system time has passed since the baseline, the previous figure again
-  // (100 before the first) with the baseline kept.
+  // (100 before the first) with the baseline kept; from counters that no interval can
+  // produce, the previous figure again with these counters as the new baseline.
   std::int32_t Query() override;
   void Terminate() override {}
 

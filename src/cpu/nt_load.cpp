@@ -12,6 +12,13 @@ constexpr std::int64_t kScale = 10000;
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 
+// Whether an idle advance exceeds what `processors` processors can idle in `elapsed`, beyond
+// one unit each; both amounts are 0 or more.
+bool idleBeyondElapsed(std::int64_t idle, std::int64_t elapsed, std::int64_t processors) {
+  if (elapsed >= kMax / processors - 1) return false;  // more than any idle counter holds
+  return idle > processors * (elapsed + 1);
+}
+
 }  // namespace
 
 Currency Currency::fromDouble(double value) {
@@ -36,24 +43,28 @@ Currency times100(Currency value) {
   return Currency{value.raw * 100};
 }
 
-std::optional<std::int32_t> ntCpuUsage(std::int64_t oldIdleTime, std::int64_t newIdleTime,
-                                       std::int64_t oldSystemTime, std::int64_t newSystemTime,
-                                       std::uint32_t processors) {
+NtLoad ntCpuUsage(std::int64_t oldIdleTime, std::int64_t newIdleTime, std::int64_t oldSystemTime,
+                  std::int64_t newSystemTime, std::uint32_t processors) {
+  const Currency idleAdvance = Currency::fromRaw(newIdleTime) - Currency::fromRaw(oldIdleTime);
+  const Currency elapsed = Currency::fromRaw(newSystemTime) - Currency::fromRaw(oldSystemTime);
+  const std::int64_t n = std::max<std::uint32_t>(processors, 1);
+  if (idleAdvance.raw < 0 || elapsed.raw < 0) return NtLoad{NtLoad::Kind::NoMeasurement};
+  if (elapsed.raw == 0) return NtLoad{NtLoad::Kind::EmptyInterval};
+  if (idleBeyondElapsed(idleAdvance.raw, elapsed.raw, n))
+    return NtLoad{NtLoad::Kind::NoMeasurement};
+
   // Old minus new: both differences are negative while the counters advance, and their
   // signs cancel in the fraction.
   const Currency dIdle = Currency::fromRaw(oldIdleTime) - Currency::fromRaw(newIdleTime);
   const Currency dSys = Currency::fromRaw(oldSystemTime) - Currency::fromRaw(newSystemTime);
-  if (dSys.raw == 0) return std::nullopt;
-
   const Currency f = Currency::fromDouble(dIdle.toDouble() / dSys.toDouble());
   const Currency p = times100(f);
-  const double n = static_cast<double>(std::max<std::uint32_t>(processors, 1));
-  const double x = p.toDouble() / n;
+  const double x = p.toDouble() / static_cast<double>(n);
   const Currency y = Currency::fromDouble(100.0 - x + 0.5);
-  // Coarse counters can report a little more idle time than has passed, and a system time
-  // set back gives a negative share; neither may leave the percent range, and a figure of
-  // -1 would read as a failed measurement.
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(y.wholePart(), 0, 100));
+  // An idle advance within the rounding of the elapsed time can still give a little below
+  // 0, and -1 would read as a failed measurement.
+  return NtLoad{NtLoad::Kind::Figure,
+                static_cast<std::int32_t>(std::clamp<std::int64_t>(y.wholePart(), 0, 100))};
 }
 
 }  // namespace slumbrix

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 namespace slumbrix {
 
@@ -22,13 +21,27 @@ struct Currency {
 Currency operator-(Currency a, Currency b);
 Currency times100(Currency value);
 
-// The processor load between two samples of the NT counters (idle time of all processors
-// together and system time, both in 100 ns units), in whole percent from 0 to 100: 100 minus
-// the idle share averaged over the processors, a half rounded up. A processor count of 0 is
-// taken as 1. Empty when no system time has passed between the samples, which leaves
-// nothing to measure.
-std::optional<std::int32_t> ntCpuUsage(std::int64_t oldIdleTime, std::int64_t newIdleTime,
-                                       std::int64_t oldSystemTime, std::int64_t newSystemTime,
-                                       std::uint32_t processors);
+// What two samples of the NT counters (idle time of all processors together and system time,
+// both in 100 ns units) say about the time between them.
+struct NtLoad {
+  enum class Kind {
+    // `figure` holds the load in whole percent from 0 to 100: 100 minus the idle share
+    // averaged over the processors, a half rounded up.
+    Figure,
+    // No system time has passed: nothing to measure yet.
+    EmptyInterval,
+    // Counters that no interval can produce: the system time or the idle time went back, or
+    // more idle time passed than the processors had. Not a measurement of anything.
+    NoMeasurement,
+  };
+  Kind kind = Kind::EmptyInterval;
+  std::int32_t figure = 0;
+};
+
+// The processor load between two samples. A processor count of 0 is taken as 1. An idle
+// advance up to one 100 ns unit per processor beyond the elapsed time still counts: that is
+// what rounding the elapsed time of one processor to the unit can leave.
+NtLoad ntCpuUsage(std::int64_t oldIdleTime, std::int64_t newIdleTime, std::int64_t oldSystemTime,
+                  std::int64_t newSystemTime, std::uint32_t processors);
 
 }  // namespace slumbrix

@@ -91,6 +91,21 @@ TEST_F(InstanceLockTest, WithoutAPrivateRuntimeDirectoryAPrivateFallbackIsMade) 
   EXPECT_TRUE(fs::exists(fallback() + "/test.lock"));
 }
 
+// A runtime directory that others of the group, or anyone, may write to is not private:
+// another user could replace the lock file and start a second instance beside ours.
+TEST_F(InstanceLockTest, ARuntimeDirectoryOthersMayWriteToIsNotUsed) {
+  for (const mode_t mode : {0770, 0720, 0730, 0702, 0703, 0777, 0750, 0705}) {
+    ASSERT_EQ(chmod(runtime_.c_str(), mode), 0);
+    EXPECT_EQ(InstanceLock::directory(), fallback()) << std::oct << mode;
+    InstanceLock lock("test.lock");
+    EXPECT_TRUE(lock.acquire()) << std::oct << mode;
+    EXPECT_FALSE(fs::exists(runtime_ / "test.lock")) << std::oct << mode;
+    EXPECT_TRUE(fs::exists(fallback() + "/test.lock")) << std::oct << mode;
+  }
+  ASSERT_EQ(chmod(runtime_.c_str(), 0700), 0);
+  EXPECT_EQ(InstanceLock::directory(), runtime_.string());
+}
+
 TEST_F(InstanceLockTest, APlantedFallbackNeitherStopsNorRedirects) {
   unsetenv("XDG_RUNTIME_DIR");
   // Another user's directory under the expected name, and a link under the next one.

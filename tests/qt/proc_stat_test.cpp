@@ -1,10 +1,13 @@
 #include "platform/linux/proc_stat.h"
 
+#include "cpu/nt_load.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
 #include <fstream>
+#include <optional>
 #include <string>
 
 namespace slumbrix {
@@ -59,6 +62,54 @@ TEST(ProcStat, NtTimesAreHundredNanosecondUnits) {
   EXPECT_EQ(times.idleTime, 15'000'000);
   EXPECT_EQ(times.systemTime, 10'000'000);
   EXPECT_EQ(toNtTimes(stat, 1000).systemTime, 1'000'000);
+}
+
+// Two readings of /proc/stat as the meter turns them into a figure, at 100 ticks a second.
+NtLoad loadBetween(const std::string& before, const std::string& after) {
+  const auto old = parseProcStat(before);
+  const auto now = parseProcStat(after);
+  EXPECT_TRUE(old && now);
+  if (!old || !now) return {};
+  const NtProcessorTimes a = toNtTimes(*old, 100);
+  const NtProcessorTimes b = toNtTimes(*now, 100);
+  return ntCpuUsage(a.idleTime, b.idleTime, a.systemTime, b.systemTime, now->processors);
+}
+
+std::string threeProcessors(const std::string& aggregate) {
+  return "cpu  " + aggregate + "\ncpu0 0 0 0 0\ncpu1 0 0 0 0\ncpu2 0 0 0 0\n";
+}
+
+TEST(ProcStat, CountersThatGoBackOrRunAheadGiveNoFigure) {
+  // user nice system idle iowait irq softirq steal guest guest_nice
+  const std::string base = threeProcessors("1000 0 500 7000 300 0 0 90 0 0");
+  struct Row {
+    const char* what;
+    const char* after;
+    std::optional<std::int32_t> figure;  // nothing: the meter keeps its figure
+  };
+  const Row rows[] = {
+      {"a busy interval", "1100 0 500 7000 300 0 0 90 0 0", 100},
+      {"half busy", "1050 0 500 7050 300 0 0 90 0 0", 50},
+      // All three processors idle over one tick of the clock (10 ms each): the elapsed time
+      // per processor, 10/3 ms, is rounded down to the 100 ns unit.
+      {"idle over one tick", "1000 0 500 7001 300 0 0 90 0 0", 0},
+      {"idle over a long time", "1000 0 500 97000 300 0 0 90 0 0", 0},
+      {"a jump of the whole machine", "2001000 0 500 7007000 300 0 0 90 0 0", 22},
+      {"frozen", "1000 0 500 7000 300 0 0 90 0 0", std::nullopt},
+      // The kernel counts I/O wait unreliably; it has been seen to fall by more than the
+      // other states rose.
+      {"I/O wait falls", "1010 0 500 7000 200 0 0 90 0 0", std::nullopt},
+      {"steal falls by more than idle rises", "1000 0 500 7030 300 0 0 0 0 0", std::nullopt},
+      {"steal falls as much as idle rises", "1000 0 500 7030 300 0 0 60 0 0", std::nullopt},
+      {"idle rises by more than the total", "1000 0 500 7030 300 0 0 70 0 0", std::nullopt},
+      {"wrapped", "5 0 2 30 1 0 0 0 0 0", std::nullopt},
+  };
+  for (const Row& row : rows) {
+    const NtLoad load = loadBetween(base, threeProcessors(row.after));
+    EXPECT_EQ(load.kind == NtLoad::Kind::Figure ? std::optional(load.figure) : std::nullopt,
+              row.figure)
+        << row.what;
+  }
 }
 
 TEST(ProcStat, TheReaderReadsTheFileAnewEachTimeWhateverItsSize) {

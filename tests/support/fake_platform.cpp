@@ -247,7 +247,11 @@ Handle FakePlatform::ShellExecuteA(Handle owner, const char* operation, const ch
 }
 
 LocalTime FakePlatform::Now() {
-  return clock != nullptr ? clock->now() : time;
+  if (clock == nullptr) return time;
+  const UtcTime utc = clock->utcNow();
+  LocalTime local = clock->localAt(utc.seconds + nowLeadSeconds);
+  local.millisecond = utc.millisecond;
+  return local;
 }
 
 UtcTime FakePlatform::NowUtc() {

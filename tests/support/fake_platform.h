@@ -80,6 +80,9 @@ class FakePlatform : public Platform {
   LocalTime time{};
   const VirtualClock* clock = nullptr;
   bool failLocalFromUtc = false;
+  // How far the local reading (Now) runs ahead of the UTC reading (NowUtc), as when a second
+  // turns between the two.
+  int nowLeadSeconds = 0;
   LocaleFormats locale{};  // US English
   bool previousInstance = false;
 

@@ -16,6 +16,7 @@
 #include "frontend/qt/x11_taskbar.h"
 #include "platform/linux/tray_icons.h"
 #include "ui/menu.h"
+#include "ui/placement.h"
 
 namespace slumbrix {
 namespace {
@@ -35,7 +36,10 @@ void centre(QWidget& window) {
       window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
   const QSize size = window.sizeHint();
-  window.move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+  const QRect area = screen->availableGeometry();
+  const ScreenPoint at = centredPlacement(size.width(), size.height(),
+                                          {area.x(), area.y(), area.width(), area.height()});
+  window.move(at.x, at.y);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "frontend/win32/resources.h"
 #include "frontend/win32/simple_controls.h"
 #include "frontend/win32/text_box_window.h"
+#include "ui/placement.h"
 
 namespace slumbrix::win32 {
 
@@ -158,9 +159,10 @@ void FormWindow::center() {
     work = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   RECT r;
   GetWindowRect(hwnd_, &r);
-  const int left = work.left + ((work.right - work.left) - (r.right - r.left)) / 2;
-  const int top = work.top + ((work.bottom - work.top) - (r.bottom - r.top)) / 2;
-  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const ScreenPoint at =
+      centredPlacement(r.right - r.left, r.bottom - r.top,
+                       {work.left, work.top, work.right - work.left, work.bottom - work.top});
+  SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::destroy() {

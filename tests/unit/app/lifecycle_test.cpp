@@ -59,6 +59,26 @@ TEST_F(Lifecycle, StartOn98OffersFiveActionsAndReadsTheRegistryStatistic) {
   EXPECT_EQ(form.lblCpuUsage.Caption(), "37");
 }
 
+TEST_F(Lifecycle, TheLockIsOfferedOnWindows2000AndXpOnly) {
+  const std::pair<FakeWindowsVersion, bool> rows[] = {
+      {windows::k95, false},  {windows::k98, false},  {windows::kMe, false},
+      {windows::kNt4, false}, {windows::k2000, true}, {windows::kXp, true},
+  };
+  for (const auto& [version, offersLock] : rows) {
+    HeadlessWindowSystem ws2;
+    FakePlatform platform2;
+    platform2.clock = &ws2.clock;
+    platform2.version = version;
+    frmMain f(ws2, platform2);
+    f.start();
+    std::vector<std::string> expected = {"Shutdown", "Reboot", "Log OFF", "Standby",
+                                         "Start Screensaver"};
+    if (offersLock) expected.push_back("Lock Computer");
+    EXPECT_EQ(items(f.cmbAction), expected) << version.major << "." << version.minor;
+    EXPECT_EQ(f.cmbAction.Text(), "Shutdown");
+  }
+}
+
 TEST_F(Lifecycle, SecondInstanceOnlyShowsTheMessageAndEnds) {
   platform.previousInstance = true;
   form.start();
@@ -88,6 +108,28 @@ TEST_F(Lifecycle, ExitFromEitherMenuRemovesTheIconAndPerformsNothing) {
     ws2.advance(4 * 3600 * 1000);
     EXPECT_EQ(platform2.calls.size(), 1u);
   }
+}
+
+// On 95/98 the kernel gathers its CPU statistic from the provider's start until it is told
+// to stop; an exit that forgot to tell it would leave it running.
+TEST_F(Lifecycle, ExitOn98StopsTheKernelsStatistic) {
+  platform.version = windows::k98;
+  platform.cpuUsageValue = 20;
+  form.start();
+  ws.advance(1000);
+  platform.clear();
+  ASSERT_TRUE(form.beendn.click());
+  EXPECT_TRUE(ws.ended());
+  const std::vector<std::string> expected = {
+      "Shell_NotifyIconA 2",
+      "RegCloseKey 101",
+      "RegOpenKeyExA 80000006 0 f003f \"PerfStats\\StopStat\"",
+      "RegQueryValueExA 102 0 4 \"KERNEL\\CPUUsage\"",
+      "RegCloseKey 102",
+  };
+  EXPECT_EQ(platform.trace(), expected);
+  ws.advance(2000);
+  EXPECT_EQ(platform.named("RegQueryValueExA").size(), 1u) << "no reading after the stop";
 }
 
 TEST_F(Lifecycle, CloseAndEscapeOnlyHideAndAnArmedTimerStillFires) {

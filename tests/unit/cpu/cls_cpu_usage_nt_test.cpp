@@ -67,6 +67,42 @@ TEST_F(NtProvider, EmptyIntervalRepeatsTheFigureAndKeepsTheBaseline) {
   EXPECT_EQ(provider.Query(), 67) << "333 ms idle in the 1000 ms since the last figure";
 }
 
+TEST_F(NtProvider, CountersNoIntervalCanProduceRepeatTheFigureAndMeasureOnFromThem) {
+  p.processors = 2;
+  p.systemTime = 130000000000000000;
+  p.idleTime = 900000 * kMs;
+  provider.Initialize();
+  advance(500, 750);
+  ASSERT_EQ(provider.Query(), 25);
+  struct Step {
+    const char* what;
+    std::int64_t elapsedMs, idleMs;
+    std::int32_t expected;
+  };
+  const Step steps[] = {
+      {"idle falls by more than the time", -300, -800, 25},
+      {"measured from the fallen counters", 500, 500, 50},
+      {"idle going back alone", 500, -1, 50},
+      {"the clock set back", -3600'000, 100, 50},
+      {"measured from the set-back clock", 1000, 1000, 50},
+      {"idle beyond the time", 500, 1001, 50},
+      {"frozen counters", 0, 0, 50},
+      {"the next after the frozen ones", 500, 250, 75},
+      {"a consistent jump of ten hours", 36'000'000, 54'000'000, 25},
+      {"measured on after the jump", 500, 500, 50},
+  };
+  for (const Step& step : steps) {
+    advance(step.elapsedMs, step.idleMs);
+    EXPECT_EQ(provider.Query(), step.expected) << step.what;
+  }
+  // Counters that wrap around to small values.
+  p.systemTime = 10 * kMs;
+  p.idleTime = 5 * kMs;
+  EXPECT_EQ(provider.Query(), 50) << "wrapped";
+  advance(500, 250);
+  EXPECT_EQ(provider.Query(), 75) << "measured from the wrapped counters";
+}
+
 TEST_F(NtProvider, AFailedRequestIsMinusOneAndTheNextFigureSpansTheGap) {
   provider.Initialize();
   for (std::uint32_t failing : {0u, 3u, 2u}) {

@@ -58,6 +58,58 @@ TEST_F(CpuWatch, FiresOnTheFirstTickAfterTheFigureDrops) {
   EXPECT_TRUE(fired());
 }
 
+// The whole road from the counters to the watch: the meter runs on the platform's counters.
+using CpuWatchOnTheCounters = MainWindowTest;
+
+TEST_F(CpuWatchOnTheCounters, AWatchArmedAtOnePercentIgnoresCountersNoIntervalCanProduce) {
+  constexpr std::int64_t kMs = 10000;
+  platform.processors = 2;
+  platform.systemTime = 130000000000000000;
+  platform.idleTime = 900000 * kMs;
+  form.start();
+  form.Option1.click();
+  ASSERT_EQ(form.txtAuslastung.Text(), "1");
+  const auto sample = [&](std::int64_t elapsedMs, std::int64_t idleMs) {
+    platform.systemTime += elapsedMs * kMs;
+    platform.idleTime += idleMs * kMs;
+    ws.advance(500);
+  };
+  sample(500, 600);
+  ASSERT_EQ(form.lblCpuUsage.Caption(), "40");
+  ASSERT_TRUE(form.cmdTimer.click());
+  struct Step {
+    const char* what;
+    std::int64_t elapsedMs, idleMs;
+  };
+  const Step steps[] = {
+      {"idle and I/O wait fell by more than the total", -200, -700},
+      {"idle beyond the time", 500, 1500},
+      {"the clock set back", -5000, 0},
+      {"idle going back", 500, -10},
+      {"frozen", 0, 0},
+  };
+  for (const Step& step : steps) {
+    sample(step.elapsedMs, step.idleMs);
+    EXPECT_EQ(form.lblCpuUsage.Caption(), "40") << step.what;
+    ASSERT_FALSE(ws.ended()) << step.what;
+  }
+  platform.systemTime = 10 * kMs;  // wrapped round to small counters
+  platform.idleTime = 5 * kMs;
+  ws.advance(500);
+  EXPECT_EQ(form.lblCpuUsage.Caption(), "40") << "wrapped";
+  ws.advance(490);
+  ASSERT_FALSE(ws.ended());
+  EXPECT_EQ(platform.actionsPerformed(), 0);
+  // A truly idle interval after them is measured, and the watch acts on it.
+  platform.systemTime += 500 * kMs;
+  platform.idleTime += 1000 * kMs;
+  ws.advance(10);
+  EXPECT_EQ(form.lblCpuUsage.Caption(), "0");
+  ws.advance(10);
+  EXPECT_TRUE(ws.ended());
+  EXPECT_EQ(platform.named("ExitWindowsEx").size(), 1u);
+}
+
 TEST_F(CpuWatch, ReadsTheActionFromTheListWhenItFires) {
   threshold(50);
   form.lblCpuUsage.setCaption("80");

@@ -30,5 +30,34 @@ TEST_F(TrayIcon, StartUpAddsTheIconWithTheWholeRecord) {
   EXPECT_EQ(record::readChars(bytes, 42, 46), std::string(46, ' '));
 }
 
+// Each modify send hands the shell the whole record again: a send without the icon flag
+// leaves the flashing icon as it was, one without the message flag loses the clicks.
+TEST_F(TrayIcon, EveryModifySendOfTheArmedIconCarriesTheWholeRecord) {
+  form.start();
+  form.cmbUnit.setText("Seconds");
+  form.txtPeriod.setText("6");
+  form.vsBlink.setValue(5);
+  platform.clear();
+  ASSERT_TRUE(form.cmdTimer.click());  // the tooltip
+  ws.advance(3000);                    // flashing
+  ASSERT_TRUE(form.cmdTimer.click());  // disarmed: the icon and tooltip restored
+  const auto sends = trayCalls();
+  int blank = 0;
+  for (const auto& send : sends) {
+    EXPECT_EQ(send.args[0], kNimModify);
+    const std::vector<std::uint8_t>& bytes = send.records.at(0);
+    EXPECT_EQ(record::readU32(bytes, 0), 88u);
+    EXPECT_EQ(record::readU32(bytes, 4), form.hWnd());
+    EXPECT_EQ(record::readU32(bytes, 8), 1u);
+    EXPECT_EQ(record::readU32(bytes, 12), 1u | 2u | 4u);  // NIF_MESSAGE | NIF_ICON | NIF_TIP
+    EXPECT_EQ(record::readU32(bytes, 16), 0x200u);
+    if (record::readU32(bytes, 20) == 0) ++blank;
+  }
+  EXPECT_GE(sends.size(), 6u);
+  EXPECT_GE(blank, 2) << "the icon flashed";
+  EXPECT_EQ(record::readU32(sends.back().records.at(0), 20), form.iconHandle());
+  EXPECT_EQ(tipOf(sends.back()), "No action started");
+}
+
 }  // namespace
 }  // namespace slumbrix::test

@@ -49,7 +49,7 @@ FormWindow::FormWindow(QtWindowSystem& windowSystem, Form& form, Handle handle)
   setWindowFlags(flags);
   setAttribute(Qt::WA_DeleteOnClose, false);
   setFocusPolicy(Qt::StrongFocus);
-  setFont(fontOf(form, form));
+  setFont(fontOf(form));
   setWindowTitle(fromAnsi(form.Caption()));
   QIcon icon = iconByName(fromAnsi(form.icon));
   setWindowIcon(icon.isNull() ? QApplication::windowIcon() : icon);

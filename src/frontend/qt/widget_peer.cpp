@@ -23,7 +23,7 @@ bool applyCommon(FormWindow& window, QWidget& widget, Control& control, Property
 
 void initializeWidget(FormWindow& window, QWidget& widget, ControlPeer& peer, Control& control,
                       std::initializer_list<Property> own) {
-  if (const Form* form = window.form()) widget.setFont(fontOf(control, *form));
+  widget.setFont(fontOf(control));
   if (!control.toolTipText.empty()) widget.setToolTip(fromAnsi(control.toolTipText));
   for (Property property : {Property::Bounds, Property::Enabled})
     applyCommon(window, widget, control, property);

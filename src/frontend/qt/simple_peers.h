@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QItemSelection>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -80,7 +81,8 @@ class OptionPeer : public QRadioButton, public QtPeer {
   FormWindow& window_;
 };
 
-// A drop-down list that cannot be typed into; a choice reaches the model as choose().
+// A drop-down list that cannot be typed into; a choice reaches the model as choose(), also a
+// screen reader's selection of an item while the list is closed.
 class ComboPeer : public QComboBox, public QtPeer {
  public:
   ComboPeer(FormWindow& window, ComboBox& combo, QWidget* parent);
@@ -88,8 +90,10 @@ class ComboPeer : public QComboBox, public QtPeer {
 
  private:
   void showChoice();
+  void itemSelected(const QItemSelection& added);
 
   FormWindow& window_;
+  bool showing_ = false;
 };
 
 }  // namespace slumbrix

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
+#include "frontend/qt/control_accessible.h"
 #include "frontend/qt/widget_peer.h"
 
 namespace slumbrix {
@@ -33,6 +34,7 @@ void SpinPeer::propertyChanged(Control& control, Property property) {
     pressed_ = Arrow::None;
   }
   applyCommon(window_, *this, control, property);
+  reportAccessibleChange(*this, control, property);
   update();
 }
 

@@ -4,7 +4,7 @@
 # Each installs what it needs from Debian's packages when it is missing.
 # Further targets: make windows (the two Windows programs), make fuzz (longer fuzzing),
 # make test-linux (the Linux program's own tests alone), make bench (the benchmarks' figures;
-# about 15 minutes), make package (the release files in build/package/), make package-check
+# about 6 minutes), make package (the release files in build/package/), make package-check
 # (two release builds compared; make test runs it where CI is set or PACKAGE_CHECK=1),
 # make test-package (the release files' checks alone), make screenshots (the README's images).
 

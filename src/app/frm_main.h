@@ -91,8 +91,6 @@ class frmMain : public Form {
   Menu& menuwieder = add<Menu>(&mnuPopup, "menuwieder");  // "Restore": shows the window
   Menu& mnuExit = add<Menu>(&mnuPopup, "mnuExit");        // "Exit Slumbrix" in the tray menu
 
-  OptionButton& opt(int index) { return index == 0 ? opt0 : opt1; }
-
   // ---- State, in its declared order ----------------------------------------------------
   std::string mstrAction;
   VbBool mblnTimerActive = kVbFalse;

@@ -46,27 +46,15 @@ inline constexpr std::uint32_t kScScreenSave = 0xF140;
 inline constexpr std::uint32_t kScCommandMask = 0xFFF0;
 
 // ---- Message boxes -----------------------------------------------------------------------
-// The buttons are the style's low four bits, the icon the next four; the answer is the
-// button pressed.
+// The program's message boxes have the OK button alone (the style's low four bits are 0) and
+// an icon in the next four bits; the answer is the button pressed.
 inline constexpr std::uint32_t kMbOk = 0;
-inline constexpr std::uint32_t kMbOkCancel = 1;
-inline constexpr std::uint32_t kMbAbortRetryIgnore = 2;
-inline constexpr std::uint32_t kMbYesNoCancel = 3;
-inline constexpr std::uint32_t kMbYesNo = 4;
-inline constexpr std::uint32_t kMbRetryCancel = 5;
-inline constexpr std::uint32_t kMbTypeMask = 0x0F;
 inline constexpr std::uint32_t kMbIconHand = 0x10;
 inline constexpr std::uint32_t kMbIconQuestion = 0x20;
 inline constexpr std::uint32_t kMbIconExclamation = 0x30;
 inline constexpr std::uint32_t kMbIconInformation = 0x40;
 inline constexpr std::uint32_t kMbIconMask = 0xF0;
 inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
-inline constexpr int kIdAbort = 3;
-inline constexpr int kIdRetry = 4;
-inline constexpr int kIdIgnore = 5;
-inline constexpr int kIdYes = 6;
-inline constexpr int kIdNo = 7;
 
 // ---- ShellExecuteA -----------------------------------------------------------------------
 inline constexpr std::int32_t kSwShowNormal = 1;

@@ -29,7 +29,7 @@ bool Menu::inPopup() const {
 
 bool Menu::click() {
   const Form* owner = form();
-  if (!Enabled() || owner == nullptr || !owner->isLoaded()) return false;
+  if (!Enabled() || isSeparator() || owner == nullptr || !owner->isLoaded()) return false;
   if (!owner->takesInput() && !inPopup()) return false;
   if (Click) Click();
   return true;

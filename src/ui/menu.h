@@ -16,6 +16,9 @@ class Menu : public Control {
   const std::string& Caption() const { return caption_; }
   void setCaption(std::string caption);
 
+  // A separator line between items: the caption "-". It is never chosen.
+  bool isSeparator() const { return caption_ == "-"; }
+
   // The items of this menu, in order.
   std::vector<Menu*> items() const;
 
@@ -26,7 +29,8 @@ class Menu : public Control {
   std::function<void()> Click;
   // User input: the item is chosen. An item of the menu bar is the window's own input and is
   // refused while a modal window of the form is open; an item of a pop-up menu (a hidden
-  // menu, opened by the program from a notification-area icon) is taken also then.
+  // menu, opened by the program from a notification-area icon) is taken also then. A
+  // separator is refused.
   bool click();
 
  private:

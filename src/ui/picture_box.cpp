@@ -1,16 +1,21 @@
 #include "ui/picture_box.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace slumbrix {
 
-void PictureBox::setUserScale(double left, double top, double width, double height) {
+bool PictureBox::setUserScale(double left, double top, double width, double height) {
+  for (const double value : {left, top, width, height})
+    if (!std::isfinite(value)) return false;
+  if (width == 0 || height == 0) return false;
   scaleMode_ = ScaleMode::User;
   scaleLeft_ = left;
   scaleTop_ = top;
   scaleWidth_ = width;
   scaleHeight_ = height;
   notify(Property::Drawing);
+  return true;
 }
 
 void PictureBox::Cls() {

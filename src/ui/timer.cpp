@@ -9,8 +9,12 @@ void Timer::setInterval(int milliseconds) {
   notify(Property::Interval);
 }
 
+bool Timer::running() const {
+  return Enabled() && interval_ > 0;
+}
+
 void Timer::tick() {
-  if (Enabled() && interval_ > 0 && Tick) Tick();
+  if (running() && Tick) Tick();
 }
 
 }  // namespace slumbrix

@@ -22,8 +22,12 @@ class Timer : public Control {
   // time.
   bool coarse = false;
 
+  // Whether the timer runs: Enabled with an Interval above 0. The window system keeps a real
+  // timer going exactly while this holds.
+  bool running() const;
+
   std::function<void()> Tick;
-  // Called by the window system; runs Tick only while enabled.
+  // Called by the window system; runs Tick only while the timer runs.
   void tick();
 
  private:

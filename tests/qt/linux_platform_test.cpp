@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/windows_values.h"
+
 namespace slumbrix {
 namespace {
 
@@ -30,40 +32,52 @@ TEST(LinuxPlatform, PresentsWindowsXp) {
   EXPECT_EQ(platform.GetVersion() & 0x80000000u, 0u);
   EXPECT_EQ(platform.GetVersion() & 0xFFFFu, 0x0105u);
 
-  std::array<std::uint8_t, 148> info{};
-  info[0] = 148;
+  using L = OsVersionInfoLayout;
+  std::array<std::uint8_t, L::kSize> info{};
+  info[L::kOSVersionInfoSize] = L::kSize;
   ASSERT_EQ(platform.GetVersionExA(info.data()), 1);
-  EXPECT_EQ(word(info.data(), 4), 5u);
-  EXPECT_EQ(word(info.data(), 8), 1u);
-  EXPECT_EQ(word(info.data(), 16), 2u);
+  EXPECT_EQ(word(info.data(), L::kMajorVersion), 5u);
+  EXPECT_EQ(word(info.data(), L::kMinorVersion), 1u);
+  EXPECT_EQ(word(info.data(), L::kPlatformId), 2u);
 
-  std::array<std::uint8_t, 148> wrongSize{};
-  wrongSize[0] = 156;
+  std::array<std::uint8_t, L::kSize> wrongSize{};
+  wrongSize[L::kOSVersionInfoSize] = 156;
   EXPECT_EQ(platform.GetVersionExA(wrongSize.data()), 0);
-  EXPECT_EQ(word(wrongSize.data(), 16), 0u);
+  EXPECT_EQ(word(wrongSize.data(), L::kPlatformId), 0u);
 }
 
 TEST(LinuxPlatform, SystemInformationFromProcStat) {
+  using Basic = SystemBasicInformationLayout;
+  using Performance = SystemPerformanceInformationLayout;
+  using TimeOfDay = SystemTimeOfDayInformationLayout;
   LinuxPlatform platform;
-  std::array<std::uint8_t, 44> basic{};
-  std::array<std::uint8_t, 32> timeOfDay{};
-  std::array<std::uint8_t, 312> performance{};
-  ASSERT_EQ(platform.NtQuerySystemInformation(0, basic.data(), 44, nullptr), 0);
-  ASSERT_EQ(platform.NtQuerySystemInformation(3, timeOfDay.data(), 32, nullptr), 0);
-  ASSERT_EQ(platform.NtQuerySystemInformation(2, performance.data(), 312, nullptr), 0);
-  const int processors = basic[40];
+  std::array<std::uint8_t, Basic::kSize> basic{};
+  std::array<std::uint8_t, TimeOfDay::kSize> timeOfDay{};
+  std::array<std::uint8_t, Performance::kSize> performance{};
+  ASSERT_EQ(platform.NtQuerySystemInformation(Basic::kClass, basic.data(), Basic::kSize, nullptr),
+            0);
+  ASSERT_EQ(platform.NtQuerySystemInformation(TimeOfDay::kClass, timeOfDay.data(), TimeOfDay::kSize,
+                                              nullptr),
+            0);
+  ASSERT_EQ(platform.NtQuerySystemInformation(Performance::kClass, performance.data(),
+                                              Performance::kSize, nullptr),
+            0);
+  const int processors = basic[Basic::kNumberOfProcessors];
   EXPECT_GE(processors, 1);
   // Idle time is summed over the processors; it cannot exceed the elapsed time on all of them.
-  EXPECT_GT(quad(timeOfDay.data(), 8), 0);
-  EXPECT_LE(quad(performance.data(), 0), quad(timeOfDay.data(), 8) * processors);
+  const std::int64_t now = quad(timeOfDay.data(), TimeOfDay::kCurrentTime);
+  EXPECT_GT(now, 0);
+  EXPECT_LE(quad(performance.data(), Performance::kIdleTime), now * processors);
 
   std::uint32_t length = 0;
-  EXPECT_EQ(platform.NtQuerySystemInformation(0, basic.data(), 44, &length), 0);
-  EXPECT_EQ(length, 44u);
-  EXPECT_EQ(platform.NtQuerySystemInformation(2, performance.data(), 300, nullptr),
-            static_cast<std::int32_t>(0xC0000004));
-  EXPECT_EQ(platform.NtQuerySystemInformation(5, performance.data(), 312, nullptr),
-            static_cast<std::int32_t>(0xC0000003));
+  EXPECT_EQ(platform.NtQuerySystemInformation(Basic::kClass, basic.data(), Basic::kSize, &length),
+            0);
+  EXPECT_EQ(length, Basic::kSize);
+  EXPECT_EQ(
+      platform.NtQuerySystemInformation(Performance::kClass, performance.data(), 300, nullptr),
+      kStatusInfoLengthMismatch);
+  EXPECT_EQ(platform.NtQuerySystemInformation(5, performance.data(), Performance::kSize, nullptr),
+            kStatusInvalidInfoClass);
 }
 
 TEST(LinuxPlatform, NoRegistryAndPrivilegesWithoutEffect) {

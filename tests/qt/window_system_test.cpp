@@ -1,9 +1,9 @@
-// Windows as the forms ask for them: closing, modality, message boxes, handles, the program's
-// end and the window without a notification area.
+// The Qt windows of the program's own forms, beyond what every window system owes the model
+// (window_system_contract_test.cpp): the main window's close button, the About window over it,
+// message box icons, handles, the window without a notification area, and the end of the
+// event loop.
 #include <QClipboard>
 #include <QEventLoop>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,7 +37,7 @@ TEST_F(WindowSystemTest, TheCloseButtonAsksTheForm) {
   EXPECT_TRUE(form.takesInput());
 }
 
-TEST_F(WindowSystemTest, AModalFormBlocksItsOwner) {
+TEST_F(WindowSystemTest, TheAboutWindowIsModalOverTheMainWindow) {
   ASSERT_TRUE(form.ueber.click());
   frmAbout& about = *form.about();
   FormWindow* shown = ws.window(about);
@@ -69,56 +69,21 @@ TEST_F(WindowSystemTest, AModalFormBlocksItsOwner) {
   EXPECT_EQ(form.mblnTimerActive, kVbTrue);
 }
 
-TEST_F(WindowSystemTest, AModalFormOutlivesItsOwnersWindow) {
-  // An owner of the test's own that agrees to unload; the real About window over it.
-  Form owner("frmOwner", ws);
-  owner.add<CommandButton>(nullptr, "cmdOk").setCaption("OK");
-  owner.clientWidth = 1500;
-  owner.clientHeight = 900;
-  owner.show();
-  frmAbout about(ws, platform);
-  about.showModal(owner);
-  ASSERT_TRUE(owner.unload());
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  ASSERT_NE(ws.window(about), nullptr);
-  about.labelÜberCaption.setCaption("Still here");
-  EXPECT_EQ(widgetOf<QLabel>(about.labelÜberCaption)->text(), "Still here");
-  (void)about.unload();
-}
-
-TEST_F(WindowSystemTest, MessageBoxStyles) {
+TEST(QtMessageBox, ShowsTheIconOfTheStyleOverTheOkButton) {
   struct Row {
     std::uint32_t style;
     QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
   };
   const Row rows[] = {
-      {0, QMessageBox::NoIcon, QMessageBox::Ok},
-      {64, QMessageBox::Information, QMessageBox::Ok},
-      {16, QMessageBox::Critical, QMessageBox::Ok},
-      {48 + 1, QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel},
-      {32 + 4, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No},
+      {kMbOk, QMessageBox::NoIcon},
+      {kMbIconInformation, QMessageBox::Information},
+      {kMbIconHand, QMessageBox::Critical},
+      {kMbIconExclamation, QMessageBox::Warning},
+      {kMbIconQuestion, QMessageBox::Question},
   };
-  for (const Row& row : rows) {
-    const MessageBoxStyle style = messageBoxStyle(row.style);
-    EXPECT_EQ(style.icon, row.icon) << row.style;
-    EXPECT_EQ(style.buttons, row.buttons) << row.style;
-  }
-  EXPECT_EQ(windowsAnswer(QMessageBox::Ok), 1);
-  EXPECT_EQ(windowsAnswer(QMessageBox::No), 7);
-
-  QString shownText;
-  QString shownTitle;
-  whenOpen([&](QWidget& open) {
-    auto& box = dynamic_cast<QMessageBox&>(open);
-    shownText = box.text();
-    shownTitle = box.windowTitle();
-    EXPECT_EQ(box.icon(), QMessageBox::Information);
-    box.button(QMessageBox::Ok)->click();
-  });
-  EXPECT_EQ(ws.messageBox("Slumbrix is already running", 64, "Slumbrix"), 1);
-  EXPECT_EQ(shownText, "Slumbrix is already running");
-  EXPECT_EQ(shownTitle, "Slumbrix");
+  for (const Row& row : rows) EXPECT_EQ(messageBoxStyle(row.style).icon, row.icon) << row.style;
+  EXPECT_EQ(windowsAnswer(QMessageBox::Ok), kIdOk);
+  EXPECT_EQ(windowsAnswer(QMessageBox::NoButton), 0);
 }
 
 TEST_F(WindowSystemTest, HandlesFindWindowsAndIcons) {
@@ -142,26 +107,6 @@ TEST_F(WindowSystemTest, WithoutANotificationAreaHidingMinimises) {
   ws.setTrayAvailable(true);
   form.hide();
   EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(WindowSystemTest, TheEndStopsEverything) {
-  int ticks = 0;
-  const auto clockTick = form.thetime.Tick;
-  form.thetime.Tick = [&] {
-    ++ticks;
-    clockTick();
-  };
-  ASSERT_TRUE(form.thetime.Enabled());
-  ws.endProgram();
-  EXPECT_TRUE(ended);
-  EXPECT_TRUE(ws.ended());
-  EXPECT_EQ(ws.window(form), nullptr);
-  EXPECT_EQ(form.thetime.peer(), nullptr);
-  QTest::qWait(1200);  // more than two of the clock's intervals
-  EXPECT_EQ(ticks, 0);
-  form.show();  // nothing more is shown
-  EXPECT_EQ(ws.window(form), nullptr);
-  EXPECT_EQ(ws.messageBox("late", 0, "Slumbrix"), 0);
 }
 
 }  // namespace

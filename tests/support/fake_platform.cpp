@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/byte_record.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix::test {
 namespace {
@@ -81,12 +82,13 @@ std::uint32_t FakePlatform::GetVersion() {
 
 std::int32_t FakePlatform::GetVersionExA(std::uint8_t* versionInfo) {
   auto& call = record("GetVersionExA");
-  call.records.emplace_back(versionInfo, versionInfo + 148);
+  using L = OsVersionInfoLayout;
+  call.records.emplace_back(versionInfo, versionInfo + L::kSize);
   if (failGetVersionEx) return 0;
-  put32(versionInfo + 4, version.major);
-  put32(versionInfo + 8, version.minor);
-  put32(versionInfo + 12, version.build);
-  put32(versionInfo + 16, version.platformId);
+  put32(versionInfo + L::kMajorVersion, version.major);
+  put32(versionInfo + L::kMinorVersion, version.minor);
+  put32(versionInfo + L::kBuildNumber, version.build);
+  put32(versionInfo + L::kPlatformId, version.platformId);
   return 1;
 }
 
@@ -156,8 +158,11 @@ std::int32_t FakePlatform::LookupPrivilegeValueA(const char* systemName, const c
   auto& call = record("LookupPrivilegeValueA");
   call.strings = {str(systemName), str(name)};
   if (resultOf("LookupPrivilegeValueA", 1) == 0) return 0;
+  // The LUID's two halves, as they sit in the privilege record.
+  constexpr std::size_t kHighPart =
+      TokenPrivilegesLayout::kLuidHighPart - TokenPrivilegesLayout::kLuidLowPart;
   put32(luid, luidLow);
-  put32(luid + 4, static_cast<std::uint32_t>(luidHigh));
+  put32(luid + kHighPart, static_cast<std::uint32_t>(luidHigh));
   return 1;
 }
 
@@ -171,7 +176,7 @@ std::int32_t FakePlatform::AdjustTokenPrivileges(Handle token, std::int32_t disa
   call.records.emplace_back(newState, newState + bufferLength);
   call.records.emplace_back(previousState, previousState + bufferLength);
   if (resultOf("AdjustTokenPrivileges", 1) == 0) return 0;
-  if (returnLength != nullptr) *returnLength = 16;
+  if (returnLength != nullptr) *returnLength = TokenPrivilegesLayout::kSize;
   return 1;
 }
 
@@ -212,20 +217,20 @@ std::int32_t FakePlatform::NtQuerySystemInformation(std::uint32_t informationCla
   constexpr std::int32_t kStatusLengthMismatch = static_cast<std::int32_t>(0xC0000004u);
   if (failingClasses.count(informationClass) != 0) return kStatusUnsuccessful;
   switch (informationClass) {
-    case 0:
-      if (length != 44) return kStatusLengthMismatch;
+    case SystemBasicInformationLayout::kClass:
+      if (length != SystemBasicInformationLayout::kSize) return kStatusLengthMismatch;
       std::memset(information, 0, length);
-      information[40] = processors;
+      information[SystemBasicInformationLayout::kNumberOfProcessors] = processors;
       return 0;
-    case 2:
-      if (length != 312) return kStatusLengthMismatch;
+    case SystemPerformanceInformationLayout::kClass:
+      if (length != SystemPerformanceInformationLayout::kSize) return kStatusLengthMismatch;
       std::memset(information, 0, length);
-      put64(information, idleTime);
+      put64(information + SystemPerformanceInformationLayout::kIdleTime, idleTime);
       return 0;
-    case 3:
-      if (length != 32) return kStatusLengthMismatch;
+    case SystemTimeOfDayInformationLayout::kClass:
+      if (length != SystemTimeOfDayInformationLayout::kSize) return kStatusLengthMismatch;
       std::memset(information, 0, length);
-      put64(information + 8, systemTime);
+      put64(information + SystemTimeOfDayInformationLayout::kCurrentTime, systemTime);
       return 0;
     default:
       return static_cast<std::int32_t>(0xC0000003u);  // STATUS_INVALID_INFO_CLASS
@@ -234,7 +239,7 @@ std::int32_t FakePlatform::NtQuerySystemInformation(std::uint32_t informationCla
 
 std::int32_t FakePlatform::Shell_NotifyIconA(std::uint32_t message, const std::uint8_t* data) {
   auto& call = record("Shell_NotifyIconA", {message});
-  call.records.emplace_back(data, data + 88);
+  call.records.emplace_back(data, data + NotifyIconDataLayout::kSize);
   return static_cast<std::int32_t>(resultOf("Shell_NotifyIconA", 1));
 }
 

@@ -33,7 +33,7 @@ HeadlessWindowSystem::~HeadlessWindowSystem() = default;
 
 void HeadlessWindowSystem::reschedule(Timer& timer) {
   Schedule& s = schedules_[&timer];
-  s.active = timer.Enabled() && timer.Interval() > 0;
+  s.active = timer.running();
   s.due = elapsed_ + timer.Interval();
   s.order = ++enableCounter_;
 }
@@ -65,6 +65,7 @@ void HeadlessWindowSystem::advance(std::int64_t milliseconds) {
 }
 
 void HeadlessWindowSystem::createPeers(Form& form) {
+  if (ended_) return;
   auto& peers = peers_[&form];
   windows_[&form] = nextWindow_;
   nextWindow_ += 0x10;
@@ -91,8 +92,18 @@ void HeadlessWindowSystem::hideForm(Form& form) {
   windowLog.push_back("hide " + form.name());
 }
 
-void HeadlessWindowSystem::popupMenu(Form&, Menu& menu) {
-  if (!ended_) popups.push_back(menu.name());
+void HeadlessWindowSystem::popupMenu(Form& form, Menu& menu) {
+  if (ended_ || windowHandle(form) == 0) return;
+  popups.push_back(menu.name());
+  popupShown.clear();
+  Menu* chosen = nullptr;
+  for (Menu* item : menu.items()) {
+    if (!item->Visible()) continue;
+    popupShown.push_back(item->isSeparator() ? "-" : item->Caption());
+    if (!item->isSeparator() && !popupChoice.empty() && item->Caption() == popupChoice)
+      chosen = item;
+  }
+  if (chosen != nullptr) chosen->click();
 }
 
 int HeadlessWindowSystem::messageBox(const std::string& text, std::uint32_t style,
@@ -114,7 +125,10 @@ Handle HeadlessWindowSystem::iconHandle(const Form& form) const {
 
 void HeadlessWindowSystem::endProgram() {
   ended_ = true;
-  for (auto& [timer, s] : schedules_) s.active = false;
+  for (auto& [form, peers] : peers_)
+    for (Control* c : form->controls()) c->setPeer(nullptr);
+  peers_.clear();  // the timers' peers take their schedules along
+  windows_.clear();
 }
 
 }  // namespace slumbrix::test

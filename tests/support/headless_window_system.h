@@ -28,7 +28,8 @@ struct MessageBoxCall {
 // the wall clock forward together and raises every due tick in time order, ties in the order
 // the timers were enabled. Setting the wall clock (a clock set forward or back, a computer
 // that slept) moves no timer, as with real timers. Message boxes are
-// recorded and answered with `messageBoxAnswer`. After endProgram() nothing more runs.
+// recorded and answered with `messageBoxAnswer`. After endProgram() the windows and peers are
+// gone and nothing more runs.
 class HeadlessWindowSystem : public WindowSystem {
  public:
   HeadlessWindowSystem();
@@ -38,8 +39,12 @@ class HeadlessWindowSystem : public WindowSystem {
   int twipsPerPixel = 15;
   int messageBoxAnswer = kIdOk;
   std::vector<MessageBoxCall> messageBoxes;
-  // What was opened as a pop-up menu, by menu name, in order.
+  // What was opened as a pop-up menu, by menu name, in order; the captions the last one
+  // showed ("-" for a separator line); and the caption of the item the user chooses in the
+  // next one (none when empty).
   std::vector<std::string> popups;
+  std::vector<std::string> popupShown;
+  std::string popupChoice;
   // Show and hide requests, as "show frmMain", "modal frmAbout", "hide frmMain".
   std::vector<std::string> windowLog;
   // The clipboard's text.

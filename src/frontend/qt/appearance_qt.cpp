@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "frontend/qt/qt_text.h"
-#include "ui/form.h"
+#include "ui/effective_style.h"
 
 namespace slumbrix {
 namespace {
@@ -86,13 +86,13 @@ QFont defaultFont() {
   return font;
 }
 
-QFont fontOf(const Control& control, const Form& form) {
-  QString face = fromAnsi(control.font.name);
-  if (face.isEmpty()) face = fromAnsi(form.font.name);
-  if (face.isEmpty()) face = QString::fromLatin1(kDefaultFace);
+QFont fontOf(const Control& control) {
+  const Font wanted = effectiveFont(control);
+  const QString face =
+      wanted.name.empty() ? QString::fromLatin1(kDefaultFace) : fromAnsi(wanted.name);
   QFont font(installedFamily(face));
-  font.setPointSizeF(control.font.sizePoints > 0 ? control.font.sizePoints : kDefaultPoints);
-  font.setBold(control.font.bold);
+  font.setPointSizeF(wanted.sizePoints > 0 ? wanted.sizePoints : kDefaultPoints);
+  font.setBold(wanted.bold);
   font.setStyleHint(QFont::SansSerif);
   return font;
 }
@@ -115,9 +115,10 @@ void applyColors(QWidget& widget, const Control& control, QPalette::ColorRole te
     palette.setColor(text, toQColor(*control.foreColor));
     palette.setColor(QPalette::Disabled, text, toQColor(*control.foreColor).lighter(160));
   }
-  if (control.backColor) {
-    palette.setColor(background, toQColor(*control.backColor));
-    widget.setAutoFillBackground(background == QPalette::Window);
+  if (const std::optional<Color> back = effectiveBackColor(control)) {
+    palette.setColor(background, toQColor(*back));
+    // A colour of its own is painted; one taken from the container shows through from it.
+    widget.setAutoFillBackground(control.backColor && background == QPalette::Window);
   }
   widget.setPalette(palette);
 }

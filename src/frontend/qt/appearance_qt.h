@@ -12,8 +12,6 @@ class QWidget;
 
 namespace slumbrix {
 
-class Form;
-
 // Fonts the program names that Linux desktops lack, and what stands in for them: the
 // metric-compatible Liberation families first.
 void installFontSubstitutions();
@@ -22,12 +20,12 @@ void installFontSubstitutions();
 // tooltips): the face and size of its windows, so that a run loads the one family they use.
 QFont defaultFont();
 
-// The font of a control: its own, or, where it names none, the face of the form's font (or the
-// default face) at the control's size and weight.
-QFont fontOf(const Control& control, const Form& form);
+// The control's effective font (ui/effective_style.h); the default face where it names none.
+QFont fontOf(const Control& control);
 
-// Applies the control's colours: the text colour to `text` and the background to `background`
-// (which the widget then paints). Unset colours keep the system's.
+// Applies the control's colours: the text colour to `text` and the effective back colour to
+// `background` (which the widget paints when the colour is its own). Unset colours keep the
+// system's.
 void applyColors(QWidget& widget, const Control& control, QPalette::ColorRole text,
                  QPalette::ColorRole background);
 

@@ -26,7 +26,7 @@ FormWindow::FormWindow(QtWindowSystem& windowSystem, Form& form, Handle handle)
   // The window takes the focus only when none of its controls can (the keys then reach the
   // form); a click on its background leaves the focus where it is.
   setFocusPolicy(Qt::TabFocus);
-  setFont(fontOf(form, form));
+  setFont(fontOf(form));
   setWindowTitle(fromAnsi(form.Caption()));
   QIcon icon = iconByName(fromAnsi(form.icon));
   setWindowIcon(icon.isNull() ? QApplication::windowIcon() : icon);

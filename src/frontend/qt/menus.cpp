@@ -16,7 +16,7 @@ void MenuPeer::propertyChanged(Control&, Property) {
 void fillMenu(QMenu& target, const Menu& menu, FormWindow& window) {
   for (Menu* item : menu.items()) {
     if (!item->Visible()) continue;
-    if (item->Caption() == "-") {
+    if (item->isSeparator()) {
       target.addSeparator();
       continue;
     }

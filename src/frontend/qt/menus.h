@@ -22,7 +22,7 @@ class MenuPeer : public QtPeer {
 };
 
 // Fills a Qt menu with the visible items of `menu`; a chosen item reaches the model as
-// Menu::click() while `window` is still attached to its form. A caption "-" is a separator.
+// Menu::click() while `window` is still attached to its form.
 void fillMenu(QMenu& target, const Menu& menu, FormWindow& window);
 
 // The menu bar of a form: its visible top-level menus. Nothing when it has none.

@@ -11,6 +11,7 @@
 #include "frontend/qt/appearance_qt.h"
 #include "frontend/qt/qt_text.h"
 #include "frontend/qt/widget_peer.h"
+#include "ui/effective_style.h"
 
 namespace slumbrix {
 
@@ -19,7 +20,7 @@ PicturePeer::PicturePeer(FormWindow& window, PictureBox& picture, QWidget* paren
   pixmap_ = pictureByName(fromAnsi(picture.picture));
   if (!pixmap_.isNull() && picture.Click) setCursor(Qt::PointingHandCursor);
   // The background colour fills the inner area and the border covers the rest.
-  setAttribute(Qt::WA_OpaquePaintEvent, picture.backColor.has_value());
+  setAttribute(Qt::WA_OpaquePaintEvent, effectiveBackColor(picture).has_value());
   initializeWidget(window, *this, *this, picture, {});
 }
 
@@ -46,14 +47,8 @@ QRect PicturePeer::innerRect() const {
 }
 
 PicturePeer::Placement PicturePeer::placementOf(const PictureBox& picture) const {
-  return {picture.scaleLeft(), picture.scaleTop(), picture.scaleWidth(), picture.scaleHeight(),
-          innerRect()};
-}
-
-PicturePeer::Mapper PicturePeer::mapperOf(const Placement& placement) {
-  return {placement.left, placement.top,
-          placement.inner.width() / (placement.width == 0 ? 1 : placement.width),
-          placement.inner.height() / (placement.height == 0 ? 1 : placement.height)};
+  const QRect inner = innerRect();
+  return {picture.pixelMapping(inner.width(), inner.height()), inner};
 }
 
 void PicturePeer::refresh() {
@@ -77,15 +72,16 @@ QRect PicturePeer::changedArea(const PictureBox& picture, const Placement& place
   const std::vector<DrawOp>& drawing = picture.drawing();
   if (screenMixed_ || placement != shownPlacement_ || drawing.size() != shown_.size())
     return placement.inner;
-  const Mapper place = mapperOf(placement);
+  const PixelMapping& mapping = placement.mapping;
   double left = 0, top = 0, right = 0, bottom = 0;
   bool any = false;
   const auto take = [&](const DrawOp& op) {
-    for (const QPointF point : {place(op.mode, op.x1, op.y1), place(op.mode, op.x2, op.y2)}) {
-      left = any ? std::min(left, point.x()) : point.x();
-      right = any ? std::max(right, point.x()) : point.x();
-      top = any ? std::min(top, point.y()) : point.y();
-      bottom = any ? std::max(bottom, point.y()) : point.y();
+    for (const PixelMapping::Point point :
+         {mapping.place(op.mode, op.x1, op.y1), mapping.place(op.mode, op.x2, op.y2)}) {
+      left = any ? std::min(left, point.x) : point.x;
+      right = any ? std::max(right, point.x) : point.x;
+      top = any ? std::min(top, point.y) : point.y;
+      bottom = any ? std::max(bottom, point.y) : point.y;
       any = true;
     }
   };
@@ -119,9 +115,9 @@ void PicturePeer::paintEvent(QPaintEvent* event) {
   const QRect area = inner & event->rect();
   if (!area.isEmpty() && canvas_.image().isNull()) {
     // Nothing drawn and no picture: the background, if the box has one, is all there is.
-    const auto* picture = static_cast<const PictureBox*>(control_);
-    if (picture != nullptr && picture->backColor)
-      painter.fillRect(area, toQColor(*picture->backColor));
+    if (const std::optional<Color> back =
+            control_ != nullptr ? effectiveBackColor(*control_) : std::nullopt)
+      painter.fillRect(area, toQColor(*back));
   } else if (!area.isEmpty()) {
     const qreal ratio = canvas_.image().devicePixelRatio();
     const QRectF source(QPointF(area.topLeft() - inner.topLeft()) * ratio,
@@ -146,14 +142,18 @@ void PicturePeer::renderCanvas() {
     return;
   }
   std::optional<QColor> background;
-  if (picture != nullptr && picture->backColor) background = toQColor(*picture->backColor);
+  if (picture != nullptr)
+    if (const std::optional<Color> back = effectiveBackColor(*picture))
+      background = toQColor(*back);
   canvas_.begin(inner.size(), devicePixelRatioF(), background);
   if (!pixmap_.isNull()) canvas_.drawPicture(pixmap_);
   if (picture == nullptr || picture->drawing().empty()) return;
-  const Mapper place = mapperOf(placementOf(*picture));
+  const PixelMapping mapping = picture->pixelMapping(inner.width(), inner.height());
   for (const DrawOp& op : picture->drawing()) {
-    const QPointF a = place(op.mode, op.x1, op.y1);
-    const QPointF b = place(op.mode, op.x2, op.y2);
+    const PixelMapping::Point from = mapping.place(op.mode, op.x1, op.y1);
+    const PixelMapping::Point to = mapping.place(op.mode, op.x2, op.y2);
+    const QPointF a(from.x, from.y);
+    const QPointF b(to.x, to.y);
     const QRgb color = qRgb(op.color.red, op.color.green, op.color.blue);
     if (op.kind == DrawOp::Kind::Line) {
       canvas_.line(a, b, color);

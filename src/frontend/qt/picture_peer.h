@@ -37,24 +37,14 @@ class PicturePeer : public QWidget, public QtPeer {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  // The user scale and the inner area the shown drawing was placed in.
+  // Where the shown drawing was placed: the user scale over the inner area.
   struct Placement {
-    double left = 0, top = 0, width = 0, height = 0;
+    PixelMapping mapping;
     QRect inner;
     friend bool operator==(const Placement&, const Placement&) = default;
   };
 
-  // Places the points of a drawing list, counted from the corner of the inner area.
-  struct Mapper {
-    double left, top, unitX, unitY;
-    QPointF operator()(ScaleMode mode, double x, double y) const {
-      if (mode == ScaleMode::Pixel) return {x, y};
-      return {(x - left) * unitX, (y - top) * unitY};
-    }
-  };
-
   Placement placementOf(const PictureBox& picture) const;
-  static Mapper mapperOf(const Placement& placement);
   // Runs once the handler that changed the drawing has returned.
   void refresh();
   // Where the drawing list differs from the one last shown, in widget pixels.

@@ -94,12 +94,17 @@ void QtWindowSystem::destroyPeers(Form& form) {
   FormWindow* gone = it->second.data();
   windows_.erase(it);
   if (gone == nullptr) return;
-  // A form shown modal over this one keeps its own window, which Qt would delete with it.
+  // A form shown modal over this one keeps its own window, which Qt would delete with it, and
+  // stays on screen.
   for (auto& [other, window] : windows_) {
     if (window != nullptr && window->parentWidget() == gone) {
+      const bool wasShown = window->isVisible();
       window->hide();
       window->setParent(nullptr, window->windowFlags());
       window->setWindowModality(Qt::NonModal);
+      if (!wasShown) continue;
+      setSkipTaskbar(*window, !other->showInTaskbar && trayAvailable());
+      window->show();
     }
   }
   gone->detachAll();

@@ -15,7 +15,7 @@ void TimerPeer::propertyChanged(Control& control, Property property) {
 }
 
 void TimerPeer::restart(const Timer& timer) {
-  if (timer.Enabled() && timer.Interval() > 0) {
+  if (timer.running()) {
     // Qt's coarse timers keep within 5 % of the interval and settle on the same boundaries of
     // the second, so the coarse timers of one interval end up ticking in one wake-up.
     qtimer_.setTimerType(timer.coarse ? Qt::CoarseTimer : Qt::PreciseTimer);

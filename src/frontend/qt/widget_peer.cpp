@@ -24,7 +24,7 @@ bool applyCommon(FormWindow& window, QWidget& widget, Control& control, Property
 
 void initializeWidget(FormWindow& window, QWidget& widget, ControlPeer& peer, Control& control,
                       std::initializer_list<Property> own) {
-  if (const Form* form = window.form()) widget.setFont(fontOf(control, *form));
+  widget.setFont(fontOf(control));
   if (!control.toolTipText.empty()) widget.setToolTip(fromAnsi(control.toolTipText));
   // A free text field keeps Qt's own accessibility interface; the model names it.
   if (accessibleRole(control) == AccessibleRole::Text)

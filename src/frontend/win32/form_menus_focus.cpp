@@ -9,7 +9,6 @@ namespace slumbrix::win32 {
 namespace {
 
 constexpr UINT kFirstMenuId = 1000;
-constexpr char kSeparator[] = "-";
 
 std::string menuProperty(const Control& menu) {
   return kMenuPropertyPrefix + menu.displayName();
@@ -58,7 +57,7 @@ HMENU FormWindow::buildMenu(Menu& menu, bool popup) {
     if (!item->Visible()) continue;
     const UINT state = item->Enabled() ? MF_ENABLED : MF_GRAYED;
     const std::vector<Menu*> children = item->items();
-    if (item->Caption() == kSeparator) {
+    if (item->isSeparator()) {
       AppendMenuA(handle, MF_SEPARATOR, 0, nullptr);
     } else if (!children.empty()) {
       AppendMenuA(handle, MF_POPUP | state, reinterpret_cast<UINT_PTR>(buildMenu(*item, true)),

@@ -195,7 +195,7 @@ void FormWindow::restartTimer(Timer& timer) {
   const auto it = timerIds_.find(&timer);
   if (it == timerIds_.end() || hwnd_ == nullptr || !live()) return;
   // Enabling again or a new interval starts a fresh interval.
-  if (timer.Enabled() && timer.Interval() > 0) {
+  if (timer.running()) {
     SetTimer(hwnd_, it->second, static_cast<UINT>(timer.Interval()), nullptr);
   } else {
     KillTimer(hwnd_, it->second);

@@ -44,9 +44,10 @@ class FormWindow : public NativeWindow, public ControlPeer {
   void applyEnabled();
   void rebuildMenuBar();
   void restartTimer(Timer& timer);
-  // Forgets a modal owner whose window is gone.
+  // Lets go of a modal owner whose window is about to go: this window takes its plain owner
+  // again, so that it is not destroyed along with the owner's.
   void forgetOwner(const FormWindow* gone) {
-    if (modalOwner_ == gone) modalOwner_ = nullptr;
+    if (modalOwner_ == gone) releaseOwner();
   }
 
   void propertyChanged(Control& control, Property property) override;

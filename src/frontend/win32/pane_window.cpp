@@ -115,12 +115,8 @@ void PictureWindow::paint(HDC target) {
 }
 
 POINT PictureWindow::toPixels(const DrawOp& op, double x, double y, int width, int height) const {
-  const PictureBox& box = picture();
-  if (op.mode == ScaleMode::User && box.scaleWidth() != 0 && box.scaleHeight() != 0) {
-    x = (x - box.scaleLeft()) * width / box.scaleWidth();
-    y = (y - box.scaleTop()) * height / box.scaleHeight();
-  }
-  return POINT{static_cast<LONG>(std::lround(x)), static_cast<LONG>(std::lround(y))};
+  const PixelMapping::Point at = picture().pixelMapping(width, height).place(op.mode, x, y);
+  return POINT{static_cast<LONG>(std::lround(at.x)), static_cast<LONG>(std::lround(at.y))};
 }
 
 void PictureWindow::paintOp(HDC dc, const DrawOp& op, int width, int height) {

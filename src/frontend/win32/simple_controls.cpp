@@ -145,8 +145,7 @@ void ComboBoxWindow::onCommand(WORD code) {
 
 HBRUSH ComboBoxWindow::onColor(HDC dc) {
   if (!control_.backColor && !control_.foreColor) return nullptr;
-  const COLORREF back =
-      control_.backColor ? control_.backColor->colorRef() : GetSysColor(COLOR_WINDOW);
+  const COLORREF back = toolkit().backgroundOf(control_);
   SetTextColor(dc,
                control_.foreColor ? control_.foreColor->colorRef() : GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, back);

@@ -153,8 +153,7 @@ HBRUSH TextBoxWindow::onColor(HDC dc) {
   // one is greyed by the edit control.
   const bool plainLocked = box().Locked() && IsWindowEnabled(hwnd_) != FALSE;
   if (!control_.backColor && !control_.foreColor && !plainLocked) return nullptr;
-  const COLORREF back =
-      control_.backColor ? control_.backColor->colorRef() : GetSysColor(COLOR_WINDOW);
+  const COLORREF back = toolkit().backgroundOf(control_);
   SetTextColor(dc,
                control_.foreColor ? control_.foreColor->colorRef() : GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, back);

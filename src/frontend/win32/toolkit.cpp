@@ -4,7 +4,7 @@
 
 #include "frontend/win32/native_window.h"
 #include "ui/control.h"
-#include "ui/form.h"
+#include "ui/effective_style.h"
 
 namespace slumbrix::win32 {
 
@@ -84,18 +84,17 @@ HFONT Toolkit::font(const Font& wanted) {
 }
 
 HFONT Toolkit::fontOf(const Control& control) {
-  if (!control.font.name.empty()) return font(control.font);
-  const Form* owner = control.form();
-  if (owner != nullptr && !owner->font.name.empty()) return font(owner->font);
-  if (isDefaultFont(control.font)) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  return font(control.font);
+  const Font wanted = effectiveFont(control);
+  if (isDefaultFont(wanted)) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  return font(wanted);
 }
 
 COLORREF Toolkit::backgroundOf(const Control& control) const {
-  for (const Control* c = &control; c != nullptr; c = c->container()) {
-    if (c->backColor) return c->backColor->colorRef();
-  }
-  return GetSysColor(COLOR_BTNFACE);
+  const std::optional<Color> back = effectiveBackColor(control);
+  if (back) return back->colorRef();
+  const bool field =
+      control.kind() == ControlKind::TextBox || control.kind() == ControlKind::ComboBox;
+  return GetSysColor(field ? COLOR_WINDOW : COLOR_BTNFACE);
 }
 
 COLORREF Toolkit::textColorOf(const Control& control) const {

@@ -43,10 +43,11 @@ class Toolkit {
   // The owner of every form that shows no taskbar button; never shown.
   HWND hiddenOwner() const { return hiddenOwner_; }
 
-  // The control's font: its own, else its form's, else the system's dialog font; owned here.
+  // The control's effective font (ui/effective_style.h), the system's dialog font where that
+  // is the default font; owned here.
   HFONT fontOf(const Control& control);
-  // The colour behind a control: its own back colour, else its container's, up to the form,
-  // else the system's button face.
+  // The control's effective back colour, else the system's window colour for a field and its
+  // button face for any other control.
   COLORREF backgroundOf(const Control& control) const;
   COLORREF textColorOf(const Control& control) const;
   HBRUSH brush(COLORREF color);

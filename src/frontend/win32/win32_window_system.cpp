@@ -88,8 +88,10 @@ void Win32WindowSystem::createPeers(Form& form) {
 void Win32WindowSystem::destroyPeers(Form& form) {
   const auto it = forms_.find(&form);
   if (it == forms_.end()) return;
-  it->second->destroy();
+  // Windows destroys the windows a window owns along with it: a modal form still open over
+  // this one gets its plain owner back first, and stays.
   for (auto& [other, window] : forms_) window->forgetOwner(it->second.get());
+  it->second->destroy();
   // Its handlers may still be running further up the call stack: freed between messages.
   retired_.push_back(std::move(it->second));
   forms_.erase(it);

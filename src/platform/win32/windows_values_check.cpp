@@ -31,15 +31,11 @@ static_assert(kWmMouseMove == WM_MOUSEMOVE && kWmLButtonDblClk == WM_LBUTTONDBLC
 static_assert(kWmRButtonUp == WM_RBUTTONUP && kWmMButtonUp == WM_MBUTTONUP);
 static_assert(kWmSysCommand == WM_SYSCOMMAND && kScScreenSave == SC_SCREENSAVE);
 
-static_assert(kMbOk == MB_OK && kMbOkCancel == MB_OKCANCEL);
-static_assert(kMbAbortRetryIgnore == MB_ABORTRETRYIGNORE && kMbYesNoCancel == MB_YESNOCANCEL);
-static_assert(kMbYesNo == MB_YESNO && kMbRetryCancel == MB_RETRYCANCEL);
-static_assert(kMbTypeMask == MB_TYPEMASK && kMbIconMask == MB_ICONMASK);
+static_assert(kMbOk == MB_OK && kMbIconMask == MB_ICONMASK);
 static_assert(kMbIconHand == MB_ICONHAND && kMbIconQuestion == MB_ICONQUESTION);
 static_assert(kMbIconExclamation == MB_ICONEXCLAMATION);
 static_assert(kMbIconInformation == MB_ICONINFORMATION);
-static_assert(kIdOk == IDOK && kIdCancel == IDCANCEL && kIdAbort == IDABORT);
-static_assert(kIdRetry == IDRETRY && kIdIgnore == IDIGNORE && kIdYes == IDYES && kIdNo == IDNO);
+static_assert(kIdOk == IDOK);
 
 static_assert(kSwShowNormal == SW_SHOWNORMAL);
 static_assert(kSeErrFileNotFound == SE_ERR_FNF && kSeErrNoAssociation == SE_ERR_NOASSOC);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "actions/mod_shutdown.h"
 #include "actions/shutdown_records.h"
 #include "app/frm_main.h"
+#include "platform/windows_values.h"
 #include "support/fake_platform.h"
 #include "support/headless_window_system.h"
 
@@ -22,10 +24,13 @@ void scriptLuid(FakePlatform& p) {
 
 const Bytes kLuidBytes = {0x44, 0x33, 0x22, 0x11, 0xFE, 0xFF, 0xFF, 0xFF};
 
+using L = TokenPrivilegesLayout;
+
 Bytes record(std::uint8_t count, std::uint8_t attributes) {
-  Bytes bytes = {count, 0, 0, 0};
-  bytes.insert(bytes.end(), kLuidBytes.begin(), kLuidBytes.end());
-  bytes.insert(bytes.end(), {attributes, 0, 0, 0});
+  Bytes bytes(L::kSize, 0);
+  bytes[L::kPrivilegeCount] = count;
+  std::copy(kLuidBytes.begin(), kLuidBytes.end(), bytes.begin() + L::kLuid);
+  bytes[L::kAttributes] = attributes;
   return bytes;
 }
 
@@ -37,7 +42,7 @@ TEST(SetShutdownPrivilege, PassesTheLookedUpRecordAsThePreviousState) {
     const auto adjust = p.named("AdjustTokenPrivileges");
     ASSERT_EQ(adjust.size(), 1u);
     EXPECT_EQ(adjust[0].args.at(1), 0) << "DisableAllPrivileges";
-    EXPECT_EQ(adjust[0].args.at(2), 16) << "BufferLength";
+    EXPECT_EQ(adjust[0].args.at(2), L::kSize) << "BufferLength";
     EXPECT_EQ(adjust[0].records.at(0), record(1, enable != 0 ? 2 : 0));
     // The previous-state buffer holds the LUID with count and attributes still 0.
     EXPECT_EQ(adjust[0].records.at(1), record(0, 0));
@@ -55,7 +60,7 @@ TEST(EnableShutdownPrivilege, BuildsItsRecordFromASeparateLuid) {
   const auto adjust = p.named("AdjustTokenPrivileges");
   ASSERT_EQ(adjust.size(), 1u);
   EXPECT_EQ(adjust[0].records.at(0), record(1, 2));
-  EXPECT_EQ(adjust[0].records.at(1), Bytes(16, 0));
+  EXPECT_EQ(adjust[0].records.at(1), Bytes(L::kSize, 0));
 }
 
 TEST(SetShutdownPrivilege, AFailedTokenOpenClosesNothingAndTheRequestStillFollows) {

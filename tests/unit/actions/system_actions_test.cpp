@@ -6,6 +6,7 @@
 
 #include "actions/mod_shutdown.h"
 #include "app/frm_main.h"
+#include "platform/windows_values.h"
 #include "support/fake_platform.h"
 #include "support/headless_window_system.h"
 
@@ -77,8 +78,9 @@ TEST_F(SystemActions, RebootAndLogOffOnTheNtFamilyWrapTheRequestInThePrivilege) 
                                  {row.exitCall},
                                  privilegeSteps(adjust[1].args[0])}))
         << row.action << " " << row.force;
-    EXPECT_EQ(adjust[0].records[0].at(12), 2) << "enabled before the request";
-    EXPECT_EQ(adjust[1].records[0].at(12), 0) << "disabled after it";
+    constexpr std::size_t kAttributes = TokenPrivilegesLayout::kAttributes;
+    EXPECT_EQ(adjust[0].records[0].at(kAttributes), 2) << "enabled before the request";
+    EXPECT_EQ(adjust[1].records[0].at(kAttributes), 0) << "disabled after it";
   }
 }
 

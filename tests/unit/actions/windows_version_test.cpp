@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "actions/mod_shutdown.h"
+#include "platform/windows_values.h"
 #include "support/fake_platform.h"
 
 namespace slumbrix {
@@ -50,8 +51,9 @@ TEST(GetWindowsVersion, AsksWithAZeroedRecordOfItsSizeEveryTime) {
   (void)modShutdown::GetWindowsVersion(p);
   const auto calls = p.named("GetVersionExA");
   ASSERT_EQ(calls.size(), 2u);
-  std::vector<std::uint8_t> expected(148, 0);
-  expected[0] = 148;
+  using L = OsVersionInfoLayout;
+  std::vector<std::uint8_t> expected(L::kSize, 0);
+  expected[L::kOSVersionInfoSize] = 148;
   EXPECT_EQ(calls[0].records.at(0), expected);
 }
 

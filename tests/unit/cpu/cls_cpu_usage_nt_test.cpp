@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/windows_values.h"
 #include "support/fake_platform.h"
 
 namespace slumbrix {
@@ -32,10 +33,16 @@ class NtProvider : public testing::Test {
 TEST_F(NtProvider, AsksForTimeAndIdleAtStartAndForAllThreeAtEachQuery) {
   p.systemTime = 130000000000000000;
   provider.Initialize();
-  EXPECT_EQ(requests(), (decltype(requests()){{3, 32}, {2, 312}}));
+  using Basic = SystemBasicInformationLayout;
+  using Performance = SystemPerformanceInformationLayout;
+  using TimeOfDay = SystemTimeOfDayInformationLayout;
+  const std::pair<std::int64_t, std::int64_t> basic{Basic::kClass, Basic::kSize};
+  const std::pair<std::int64_t, std::int64_t> performance{Performance::kClass, Performance::kSize};
+  const std::pair<std::int64_t, std::int64_t> timeOfDay{TimeOfDay::kClass, TimeOfDay::kSize};
+  EXPECT_EQ(requests(), (decltype(requests()){timeOfDay, performance}));
   p.clear();
   (void)provider.Query();
-  EXPECT_EQ(requests(), (decltype(requests()){{0, 44}, {3, 32}, {2, 312}}));
+  EXPECT_EQ(requests(), (decltype(requests()){basic, timeOfDay, performance}));
 }
 
 TEST_F(NtProvider, FirstFigureWithinTheStartTickIs100) {

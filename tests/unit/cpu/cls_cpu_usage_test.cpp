@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cpu/md_misc.h"
+#include "platform/windows_values.h"
 #include "support/fake_platform.h"
 
 namespace slumbrix {
@@ -84,8 +85,9 @@ TEST(IsWindowsNT, TellsTheFamilyFromThePlatformId) {
   test::FakePlatform failing;
   failing.failGetVersionEx = true;
   EXPECT_EQ(mdMisc::IsWindowsNT(failing), kVbFalse);
-  std::vector<std::uint8_t> request(148, 0);
-  request[0] = 148;
+  using L = OsVersionInfoLayout;
+  std::vector<std::uint8_t> request(L::kSize, 0);
+  request[L::kOSVersionInfoSize] = 148;
   EXPECT_EQ(failing.named("GetVersionExA").at(0).records.at(0), request);
 }
 

@@ -5,17 +5,16 @@
 #include <cstring>
 
 #include "platform/byte_record.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix {
 namespace {
 
-std::uint32_t read32(const std::uint8_t* p) {
-  return record::readU32({p, 4}, 0);
-}
+using L = NotifyIconDataLayout;
 
 TEST(NotifyIconData, RecordIs88LittleEndianBytes) {
   NotifyIconData data;
-  data.cbSize = 88;
+  data.cbSize = L::kSize;
   data.hWnd = 0x12345678;
   data.uID = 1;
   data.uFlags = kNifMessage | kNifIcon | kNifTip;
@@ -24,16 +23,16 @@ TEST(NotifyIconData, RecordIs88LittleEndianBytes) {
   data.setTip("No action started");
   const auto bytes = data.toBytes();
   ASSERT_EQ(bytes.size(), 88u);
-  EXPECT_EQ(read32(&bytes[0]), 88u);
-  EXPECT_EQ(bytes[4], 0x78);
-  EXPECT_EQ(read32(&bytes[4]), 0x12345678u);
-  EXPECT_EQ(read32(&bytes[8]), 1u);
-  EXPECT_EQ(read32(&bytes[12]), 7u);
-  EXPECT_EQ(read32(&bytes[16]), 512u);
-  EXPECT_EQ(read32(&bytes[20]), 0xCAFEu);
-  EXPECT_EQ(std::memcmp(&bytes[24], "No action started", 17), 0);
-  EXPECT_EQ(bytes[24 + 17], 0);
-  for (std::size_t i = 24 + 18; i < 88; ++i) EXPECT_EQ(bytes[i], ' ') << i;
+  EXPECT_EQ(record::readU32(bytes, L::kCbSize), 88u);
+  EXPECT_EQ(bytes[L::kHWnd], 0x78);  // the low byte first
+  EXPECT_EQ(record::readU32(bytes, L::kHWnd), 0x12345678u);
+  EXPECT_EQ(record::readU32(bytes, L::kUID), 1u);
+  EXPECT_EQ(record::readU32(bytes, L::kUFlags), 7u);
+  EXPECT_EQ(record::readU32(bytes, L::kUCallbackMessage), 512u);
+  EXPECT_EQ(record::readU32(bytes, L::kHIcon), 0xCAFEu);
+  EXPECT_EQ(std::memcmp(&bytes[L::kSzTip], "No action started", 17), 0);
+  EXPECT_EQ(bytes[L::kSzTip + 17], 0);
+  for (std::size_t i = L::kSzTip + 18; i < L::kSize; ++i) EXPECT_EQ(bytes[i], ' ') << i;
 }
 
 TEST(NotifyIconData, TipKeepsItsNulInsideTheField) {
@@ -48,7 +47,7 @@ TEST(NotifyIconData, TipKeepsItsNulInsideTheField) {
     ASSERT_EQ(data.szTip.size(), 64u);
     EXPECT_EQ(data.tipText(), std::string(row.kept, 'x')) << row.length;
     const auto bytes = data.toBytes();
-    EXPECT_EQ(bytes[24 + row.kept], 0) << row.length;
+    EXPECT_EQ(bytes[L::kSzTip + row.kept], 0) << row.length;
   }
 }
 

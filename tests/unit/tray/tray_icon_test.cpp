@@ -2,6 +2,7 @@
 
 #include "main_window_fixture.h"
 #include "platform/byte_record.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix::test {
 namespace {
@@ -17,17 +18,18 @@ TEST_F(TrayIcon, StartUpAddsTheIconWithTheWholeRecord) {
   ASSERT_EQ(sends.size(), 1u);
   EXPECT_EQ(sends[0].args[0], 0);  // NIM_ADD
   const std::vector<std::uint8_t>& bytes = sends[0].records.at(0);
+  using L = NotifyIconDataLayout;
   ASSERT_EQ(bytes.size(), 88u);
-  EXPECT_EQ(record::readU32(bytes, 0), 88u);                 // cbSize
-  EXPECT_EQ(record::readU32(bytes, 4), form.hWnd());         // hWnd
-  EXPECT_EQ(record::readU32(bytes, 8), 1u);                  // uID
-  EXPECT_EQ(record::readU32(bytes, 12), 1u | 2u | 4u);       // NIF_MESSAGE | NIF_ICON | NIF_TIP
-  EXPECT_EQ(record::readU32(bytes, 16), 0x200u);             // WM_MOUSEMOVE
-  EXPECT_EQ(record::readU32(bytes, 20), form.iconHandle());  // hIcon
+  EXPECT_EQ(record::readU32(bytes, L::kCbSize), 88u);
+  EXPECT_EQ(record::readU32(bytes, L::kHWnd), form.hWnd());
+  EXPECT_EQ(record::readU32(bytes, L::kUID), 1u);
+  EXPECT_EQ(record::readU32(bytes, L::kUFlags), 1u | 2u | 4u);  // NIF_MESSAGE | NIF_ICON | NIF_TIP
+  EXPECT_EQ(record::readU32(bytes, L::kUCallbackMessage), 0x200u);  // WM_MOUSEMOVE
+  EXPECT_EQ(record::readU32(bytes, L::kHIcon), form.iconHandle());
   EXPECT_NE(form.iconHandle(), 0u);
   EXPECT_NE(form.hWnd(), 0u);
-  EXPECT_EQ(record::readChars(bytes, 24, 18), std::string("No action started\0", 18));
-  EXPECT_EQ(record::readChars(bytes, 42, 46), std::string(46, ' '));
+  EXPECT_EQ(record::readChars(bytes, L::kSzTip, 18), std::string("No action started\0", 18));
+  EXPECT_EQ(record::readChars(bytes, L::kSzTip + 18, 46), std::string(46, ' '));
 }
 
 // Each modify send hands the shell the whole record again: a send without the icon flag

@@ -7,9 +7,7 @@
 #include <vector>
 
 #include "support/headless_window_system.h"
-#include "ui/combo_box.h"
-#include "ui/form.h"
-#include "ui/picture_box.h"
+#include "support/test_form.h"
 
 namespace slumbrix {
 namespace {
@@ -21,6 +19,7 @@ class ButtonsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form.load();
+    form.opt0.setValue(false);  // nothing chosen in either group
     for (OptionButton* o : options())
       o->Click = [this, o] { log.push_back("click " + o->displayName()); };
   }
@@ -32,15 +31,13 @@ class ButtonsTest : public ::testing::Test {
   }
 
   test::HeadlessWindowSystem ws;
-  Form form{"frmTest", ws};
-  Frame& frame = form.add<Frame>(nullptr, "frame");
-  PictureBox& pic = form.add<PictureBox>(&frame, "pic");
-  OptionButton& opt0 = form.add<OptionButton>(&pic, "opt", 0);
-  OptionButton& opt1 = form.add<OptionButton>(&pic, "opt", 1);
-  OptionButton& Option1 = form.add<OptionButton>(&pic, "Option1");
-  // A second group: the same kind of buttons directly in the frame.
-  OptionButton& optA = form.add<OptionButton>(&frame, "optA");
-  OptionButton& optB = form.add<OptionButton>(&frame, "optB");
+  test::TestForm form{ws};
+  // One group in the picture box, a second directly in the frame that holds it.
+  OptionButton& opt0 = form.opt0;
+  OptionButton& opt1 = form.opt1;
+  OptionButton& Option1 = form.Option1;
+  OptionButton& optA = form.optA;
+  OptionButton& optB = form.optB;
   std::vector<std::string> log;
 };
 
@@ -78,7 +75,7 @@ TEST_F(ButtonsTest, ProgramSelectionClearsTheGroupAndRaisesClickOnce) {
 }
 
 TEST_F(ButtonsTest, CheckBoxValueChangeRaisesClick) {
-  CheckBox& chk = form.add<CheckBox>(&frame, "chkBlink");
+  CheckBox& chk = form.chk;
   std::vector<int> clicks;
   chk.Click = [&] { clicks.push_back(chk.Value()); };
 
@@ -91,7 +88,7 @@ TEST_F(ButtonsTest, CheckBoxValueChangeRaisesClick) {
 }
 
 TEST_F(ButtonsTest, CommandButtonClickRunsItsHandler) {
-  CommandButton& cmd = form.add<CommandButton>(nullptr, "cmdTimer");
+  CommandButton& cmd = form.cmd;
   int clicks = 0;
   cmd.Click = [&] { ++clicks; };
   EXPECT_TRUE(cmd.click());
@@ -101,7 +98,7 @@ TEST_F(ButtonsTest, CommandButtonClickRunsItsHandler) {
 }
 
 TEST_F(ButtonsTest, DropDownListTextIsAlwaysOneOfItsItems) {
-  ComboBox& cmb = form.add<ComboBox>(&pic, "cmbUnit");
+  ComboBox& cmb = form.add<ComboBox>(&form.pic, "cmbUnit");
   std::vector<std::string> clicks;
   cmb.Click = [&] { clicks.push_back(cmb.Text()); };
   cmb.addItem("Hours", 3600);

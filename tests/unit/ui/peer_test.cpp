@@ -8,13 +8,7 @@
 #include <vector>
 
 #include "support/headless_window_system.h"
-#include "ui/buttons.h"
-#include "ui/combo_box.h"
-#include "ui/form.h"
-#include "ui/picture_box.h"
-#include "ui/scroll_bar.h"
-#include "ui/text_box.h"
-#include "ui/timer.h"
+#include "support/test_form.h"
 #include "unit/ui/recording_peer.h"
 
 namespace slumbrix {
@@ -23,27 +17,27 @@ namespace {
 class PeerTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    form.cancelUnload = false;
     form.load();
-    vsMin.setRange(59, 0);
-    cmbT.addItem("AM");
-    cmbT.addItem("PM");
-    opt0.setValue(true);
+    vs.setRange(59, 0);
+    cmb.addItem("AM");
+    cmb.addItem("PM");
     for (Control* c : form.controls()) peer.attach(*c);
     peer.attach(tmr);
   }
 
   test::HeadlessWindowSystem ws;
-  Form form{"frmTest", ws};
-  Frame& frame = form.add<Frame>(nullptr, "frame");
-  TextBox& txtMin = form.add<TextBox>(&frame, "txtMin");
-  VScrollBar& vsMin = form.add<VScrollBar>(&frame, "vsMin");
-  CheckBox& chkBlink = form.add<CheckBox>(&frame, "chkBlink");
-  OptionButton& opt0 = form.add<OptionButton>(&frame, "opt", 0);
-  OptionButton& opt1 = form.add<OptionButton>(&frame, "opt", 1);
-  ComboBox& cmbT = form.add<ComboBox>(&frame, "cmbT");
-  Label& lblStatus = form.add<Label>(nullptr, "lblStatus");
-  CommandButton& cmdTimer = form.add<CommandButton>(nullptr, "cmdTimer");
-  PictureBox& picGraph = form.add<PictureBox>(nullptr, "picGraph");
+  test::TestForm form{ws};
+  Frame& frame = form.frame;
+  TextBox& txt = form.txt;
+  VScrollBar& vs = form.vs;
+  CheckBox& chk = form.chk;
+  OptionButton& opt0 = form.opt0;
+  OptionButton& opt1 = form.opt1;
+  ComboBox& cmb = form.cmb;
+  Label& label = form.label;
+  CommandButton& cmd = form.cmd;
+  PictureBox& canvas = form.canvas;
   // Kept off the form: there the headless window system's own peer drives it.
   Timer tmr{"tmr"};
   test::RecordingPeer peer;
@@ -56,33 +50,33 @@ TEST_F(PeerTest, EachChangeIsReportedOnceWithTheNewStateInPlace) {
     std::vector<std::string> expected;
   };
   const Row rows[] = {
-      {"text", [&] { txtMin.setText("07"); }, {"txtMin.Text=07"}},
-      {"same text", [&] { txtMin.setText("07"); }, {}},
-      {"typed", [&] { txtMin.typeChar('1'); }, {"txtMin.Text=071", "txtMin.Selection"}},
-      {"max length", [&] { txtMin.setMaxLength(2); }, {"txtMin.MaxLength"}},
-      {"locked", [&] { txtMin.setLocked(true); }, {"txtMin.Locked"}},
-      {"spin value", [&] { vsMin.setValue(7); }, {"vsMin.Value=7"}},
-      {"same spin value", [&] { vsMin.setValue(7); }, {}},
-      {"spin range", [&] { vsMin.setRange(5, 0); }, {"vsMin.Range", "vsMin.Value=5"}},
-      {"check", [&] { chkBlink.setValue(1); }, {"chkBlink.Value=1"}},
+      {"text", [&] { txt.setText("07"); }, {"txt.Text=07"}},
+      {"same text", [&] { txt.setText("07"); }, {}},
+      {"typed", [&] { txt.typeChar('1'); }, {"txt.Text=071", "txt.Selection"}},
+      {"max length", [&] { txt.setMaxLength(2); }, {"txt.MaxLength"}},
+      {"locked", [&] { txt.setLocked(true); }, {"txt.Locked"}},
+      {"spin value", [&] { vs.setValue(7); }, {"vs.Value=7"}},
+      {"same spin value", [&] { vs.setValue(7); }, {}},
+      {"spin range", [&] { vs.setRange(5, 0); }, {"vs.Range", "vs.Value=5"}},
+      {"check", [&] { chk.setValue(1); }, {"chk.Value=1"}},
       {"option", [&] { opt1.click(); }, {"opt(0).Value=off", "opt(1).Value=on"}},
-      {"list item", [&] { cmbT.addItem("XM"); }, {"cmbT.List"}},
-      {"list choice", [&] { cmbT.setText("PM"); }, {"cmbT.ListIndex"}},
-      {"no such item", [&] { cmbT.setText("pm"); }, {}},
-      {"caption", [&] { lblStatus.setCaption("Timer Deactivated"); }, {"lblStatus.Caption"}},
-      {"same caption", [&] { lblStatus.setCaption("Timer Deactivated"); }, {}},
-      {"button caption", [&] { cmdTimer.setCaption("Activate Timer"); }, {"cmdTimer.Caption"}},
+      {"list item", [&] { cmb.addItem("XM"); }, {"cmb.List"}},
+      {"list choice", [&] { cmb.setText("PM"); }, {"cmb.ListIndex"}},
+      {"no such item", [&] { cmb.setText("pm"); }, {}},
+      {"caption", [&] { label.setCaption("Timer Deactivated"); }, {"label.Caption"}},
+      {"same caption", [&] { label.setCaption("Timer Deactivated"); }, {}},
+      {"button caption", [&] { cmd.setCaption("Activate Timer"); }, {"cmd.Caption"}},
       {"frame caption", [&] { frame.setCaption("Options"); }, {"frame.Caption"}},
       {"disable", [&] { frame.setEnabled(false); }, {"frame.Enabled"}},
       {"disable again", [&] { frame.setEnabled(false); }, {}},
-      {"hide", [&] { lblStatus.setVisible(false); }, {"lblStatus.Visible"}},
+      {"hide", [&] { label.setVisible(false); }, {"label.Visible"}},
       {"bounds",
        [&] {
-         cmdTimer.setBounds(Rect{120, 2400, 1455, 375});
+         cmd.setBounds(Rect{120, 2400, 1455, 375});
        },
-       {"cmdTimer.Bounds"}},
-      {"line", [&] { picGraph.Line(0, 0, 1, 1, Color{}); }, {"picGraph.Drawing"}},
-      {"cls", [&] { picGraph.Cls(); }, {"picGraph.Drawing"}},
+       {"cmd.Bounds"}},
+      {"line", [&] { canvas.Line(0, 0, 1, 1, Color{}); }, {"canvas.Drawing"}},
+      {"cls", [&] { canvas.Cls(); }, {"canvas.Drawing"}},
       {"interval", [&] { tmr.setInterval(500); }, {"tmr.Interval"}},
       {"timer off", [&] { tmr.setEnabled(false); }, {"tmr.Enabled"}},
   };
@@ -95,20 +89,19 @@ TEST_F(PeerTest, EachChangeIsReportedOnceWithTheNewStateInPlace) {
 
 TEST_F(PeerTest, PeerHearsOfTheChangeBeforeTheChangeHandlerRuns) {
   // A front end must show the new text even when the handler then rewrites it.
-  txtMin.Change = [&] {
+  txt.Change = [&] {
     peer.log.push_back("Change");
-    if (txtMin.Text() == "75") txtMin.setText("59");
+    if (txt.Text() == "75") txt.setText("59");
   };
-  txtMin.setText("75");
-  EXPECT_EQ(peer.log,
-            (std::vector<std::string>{"txtMin.Text=75", "Change", "txtMin.Text=59", "Change"}));
+  txt.setText("75");
+  EXPECT_EQ(peer.log, (std::vector<std::string>{"txt.Text=75", "Change", "txt.Text=59", "Change"}));
 }
 
 TEST_F(PeerTest, UnloadDetachesThePeers) {
   ASSERT_TRUE(form.unload());
-  txtMin.setText("1");
+  txt.setText("1");
   EXPECT_TRUE(peer.log.empty());
-  EXPECT_EQ(txtMin.peer(), nullptr);
+  EXPECT_EQ(txt.peer(), nullptr);
 }
 
 }  // namespace

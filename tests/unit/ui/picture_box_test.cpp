@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace slumbrix {
@@ -30,6 +32,43 @@ TEST(PictureBox, UserScaleIsAHundredByAHundredFromTheTopLeftCorner) {
   EXPECT_EQ(picGraph.scaleTop(), 0);
   EXPECT_EQ(picGraph.scaleWidth(), 100);
   EXPECT_EQ(picGraph.scaleHeight(), 100);
+}
+
+TEST(PictureBox, AScaleThatSpansNothingIsRefused) {
+  PictureBox picGraph("picGraph");
+  ASSERT_TRUE(picGraph.setUserScale(10, 20, 100, -50));  // drawn from the bottom up
+  const double nan = std::nan("");
+  const double infinity = std::numeric_limits<double>::infinity();
+  const double rows[][4] = {
+      {0, 0, 0, 100}, {0, 0, 100, 0}, {0, 0, nan, 100}, {nan, 0, 100, 100}, {0, 0, infinity, 1}};
+  for (const auto& row : rows) {
+    EXPECT_FALSE(picGraph.setUserScale(row[0], row[1], row[2], row[3]));
+    EXPECT_EQ(picGraph.scaleWidth(), 100);
+    EXPECT_EQ(picGraph.scaleHeight(), -50);
+  }
+  PictureBox fresh("picUsage");
+  EXPECT_FALSE(fresh.setUserScale(0, 0, 0, 0));
+  EXPECT_EQ(fresh.scaleMode(), ScaleMode::Pixel);
+}
+
+TEST(PictureBox, PointsLandOnTheInnerAreaInPixelsOrStretchedByTheUserScale) {
+  PictureBox pic("picGraph");
+  ASSERT_TRUE(pic.setUserScale(10, 20, 100, -50));
+  const PixelMapping mapping = pic.pixelMapping(200, 100);
+  struct Row {
+    ScaleMode mode;
+    double x, y, pixelX, pixelY;
+  };
+  const Row rows[] = {
+      {ScaleMode::Pixel, 7, 9, 7, 9},        {ScaleMode::User, 10, 20, 0, 0},
+      {ScaleMode::User, 110, -30, 200, 100}, {ScaleMode::User, 60, -5, 100, 50},
+      {ScaleMode::User, 0, 30, -20, -20},  // outside the scale, outside the area
+  };
+  for (const Row& row : rows) {
+    const PixelMapping::Point at = mapping.place(row.mode, row.x, row.y);
+    EXPECT_DOUBLE_EQ(at.x, row.pixelX) << row.x;
+    EXPECT_DOUBLE_EQ(at.y, row.pixelY) << row.y;
+  }
 }
 
 TEST(PictureBox, DrawingListKeepsOperationsInTheirScaleUntilCls) {

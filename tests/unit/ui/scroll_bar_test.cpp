@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "support/headless_window_system.h"
-#include "ui/form.h"
-#include "ui/text_box.h"
+#include "support/test_form.h"
 
 namespace slumbrix {
 namespace {
@@ -24,9 +23,9 @@ class ScrollBarTest : public ::testing::Test {
   }
 
   test::HeadlessWindowSystem ws;
-  Form form{"frmTest", ws};
-  VScrollBar& vsHour = form.add<VScrollBar>(nullptr, "vsHour");
-  TextBox& txtHour = form.add<TextBox>(nullptr, "txtHour");
+  test::TestForm form{ws};
+  VScrollBar& vsHour = form.vs;
+  TextBox& txtHour = form.txt;
   std::vector<std::string> log;
 };
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "support/headless_window_system.h"
-#include "ui/form.h"
+#include "support/test_form.h"
 
 namespace slumbrix {
 namespace {
@@ -15,28 +15,29 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-// Four timers on one form, all disabled at design. Each tick is logged as "name@ms", ms
-// counted from the moment the form was loaded.
+// Three timers of the test form, all disabled, each under a name of its own here. Each tick is
+// logged as "name@ms", ms counted from the moment the form was loaded.
 class TimerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (Timer* t : {&thetime, &Timer_, &tmrRefresh, &timercpushut}) {
+    for (Timer* t : {&thetime, &Timer_, &tmrRefresh}) {
       t->setEnabled(false);
       t->setInterval(500);
-      t->Tick = [this, t] { log.push_back(t->name() + "@" + std::to_string(elapsed())); };
+      t->Tick = [this, t] { log.push_back(nameOf(t) + "@" + std::to_string(elapsed())); };
     }
-    timercpushut.setInterval(10);
     form.load();
     start = ws.clock.milliseconds();
   }
   std::int64_t elapsed() const { return ws.clock.milliseconds() - start; }
+  std::string nameOf(const Timer* t) const {
+    return t == &thetime ? "thetime" : t == &Timer_ ? "Timer" : "tmrRefresh";
+  }
 
   test::HeadlessWindowSystem ws;
-  Form form{"frmTest", ws};
-  Timer& thetime = form.add<Timer>(nullptr, "thetime");
-  Timer& Timer_ = form.add<Timer>(nullptr, "Timer");
-  Timer& tmrRefresh = form.add<Timer>(nullptr, "tmrRefresh");
-  Timer& timercpushut = form.add<Timer>(nullptr, "timercpushut");
+  test::TestForm form{ws};
+  Timer& thetime = form.tmrPrecise;
+  Timer& Timer_ = form.tmrCoarse;
+  Timer& tmrRefresh = form.tmrZero;
   std::int64_t start = 0;
   std::vector<std::string> log;
 };
@@ -79,7 +80,7 @@ TEST_F(TimerTest, HandlerThatDisablesATimerStopsItsFurtherTicks) {
     Timer_.setEnabled(true);
     Timer* by = row.disabledBy;
     by->Tick = [this, by] {
-      log.push_back(by->name() + "@" + std::to_string(elapsed()));
+      log.push_back(nameOf(by) + "@" + std::to_string(elapsed()));
       Timer_.setEnabled(false);
     };
     ws.advance(1500);
@@ -101,11 +102,12 @@ TEST_F(TimerTest, DisablingStopsAndEnablingStartsAFreshInterval) {
 }
 
 TEST_F(TimerTest, ShortIntervalTicksManyTimesWithinOneAdvance) {
-  timercpushut.setEnabled(true);
+  Timer_.setInterval(10);
+  Timer_.setEnabled(true);
   thetime.setEnabled(true);
   ws.advance(500);
   ASSERT_EQ(log.size(), 51u);
-  EXPECT_EQ(log[49], "timercpushut@500");  // enabled first, so first at 500
+  EXPECT_EQ(log[49], "Timer@500");  // enabled first, so first at 500
   EXPECT_EQ(log[50], "thetime@500");
 }
 
@@ -146,7 +148,7 @@ TEST_F(TimerTest, LateTickOfADisabledTimerRunsNothing) {
 }
 
 TEST_F(TimerTest, TimersKeepTickingWhileAModalWindowIsOpen) {
-  Form frmAbout{"frmAbout", ws};
+  test::SmallForm frmAbout{ws};
   thetime.setEnabled(true);
   frmAbout.showModal(form);
   ASSERT_FALSE(form.takesInput());
@@ -156,6 +158,7 @@ TEST_F(TimerTest, TimersKeepTickingWhileAModalWindowIsOpen) {
 }
 
 TEST_F(TimerTest, UnloadingTheFormStopsItsTimers) {
+  form.cancelUnload = false;
   thetime.setEnabled(true);
   ws.advance(500);
   ASSERT_TRUE(form.unload());

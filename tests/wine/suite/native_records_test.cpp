@@ -19,6 +19,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/native_records.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix::wine {
 namespace {
@@ -35,16 +36,18 @@ H widened(std::int32_t value) {
 TEST(NativeRecordsTest, TheTrayRecordBecomesTheNativeFirstForm) {
   // The core's record: cbSize, hWnd, uID, uFlags, uCallbackMessage, hIcon, then the tip (its
   // text, a NUL and blanks).
-  std::array<std::uint8_t, 88> bytes{};
-  record::writeU32(bytes, 0, 88);
-  record::writeU32(bytes, 4, 0x00010020);
-  record::writeU32(bytes, 8, 1);
-  record::writeU32(bytes, 12, 7);
-  record::writeU32(bytes, 16, 0x200);
-  record::writeU32(bytes, 20, 0x80000006);  // a negative handle: only sign extension keeps it
+  using L = NotifyIconDataLayout;
+  std::array<std::uint8_t, L::kSize> bytes{};
+  record::writeU32(bytes, L::kCbSize, 88);
+  record::writeU32(bytes, L::kHWnd, 0x00010020);
+  record::writeU32(bytes, L::kUID, 1);
+  record::writeU32(bytes, L::kUFlags, 7);
+  record::writeU32(bytes, L::kUCallbackMessage, 0x200);
+  record::writeU32(bytes, L::kHIcon,
+                   0x80000006);  // a negative handle: only sign extension keeps it
   const char tip[] = "Reboot on 10:00:00 PM";
-  std::fill(bytes.begin() + 24, bytes.end(), ' ');
-  std::memcpy(bytes.data() + 24, tip, sizeof tip);
+  std::fill(bytes.begin() + L::kSzTip, bytes.end(), ' ');
+  std::memcpy(bytes.data() + L::kSzTip, tip, sizeof tip);
 
   const NOTIFYICONDATAA native = toNativeNotifyIconData(bytes.data());
   // The shell reads cbSize to tell the forms apart; Wine takes any size, Windows does not.
@@ -58,7 +61,8 @@ TEST(NativeRecordsTest, TheTrayRecordBecomesTheNativeFirstForm) {
   EXPECT_EQ(native.uFlags, 7u);
   EXPECT_EQ(native.uCallbackMessage, 0x200u);
   EXPECT_STREQ(native.szTip, "Reboot on 10:00:00 PM");
-  EXPECT_EQ(std::memcmp(native.szTip, bytes.data() + 24, 64), 0);  // the blanks after the NUL too
+  // The blanks after the NUL too.
+  EXPECT_EQ(std::memcmp(native.szTip, bytes.data() + L::kSzTip, L::kTipLength), 0);
   // Nothing of the later forms is set.
   const auto* raw = reinterpret_cast<const std::uint8_t*>(&native);
   for (std::size_t i = native.cbSize; i < sizeof native; ++i) ASSERT_EQ(raw[i], 0) << "byte " << i;
@@ -103,23 +107,25 @@ TEST(NativeRecordsTest, BasicInformationIsWrittenFieldByFieldIn32BitLayout) {
   native.HighestUserAddress = std::numeric_limits<ULONG_PTR>::max() - 0xFFFF;
   native.ActiveProcessors = static_cast<ULONG_PTR>(0x80000003);
   native.NumberOfProcessors = 12;
-  std::array<std::uint8_t, 44> basic;
+  using B = SystemBasicInformationLayout;
+  std::array<std::uint8_t, B::kSize> basic;
   basic.fill(0xCC);
 
   toBasicInformationRecord(native, basic.data());
-  EXPECT_EQ(record::readU32(basic, 0), 0x04030201u);
-  EXPECT_EQ(record::readU32(basic, 4), 156250u);
-  EXPECT_EQ(record::readU32(basic, 8), 4096u);
-  EXPECT_EQ(record::readU32(basic, 12), 0x00123456u);
-  EXPECT_EQ(record::readU32(basic, 16), 1u);
-  EXPECT_EQ(record::readU32(basic, 20), 0x00123455u);
-  EXPECT_EQ(record::readU32(basic, 24), 0x10000u);
-  EXPECT_EQ(record::readU32(basic, 28), 0x10000u);
+  EXPECT_EQ(record::readU32(basic, B::kReserved), 0x04030201u);
+  EXPECT_EQ(record::readU32(basic, B::kMaximumIncrement), 156250u);
+  EXPECT_EQ(record::readU32(basic, B::kPhysicalPageSize), 4096u);
+  EXPECT_EQ(record::readU32(basic, B::kNumberOfPhysicalPages), 0x00123456u);
+  EXPECT_EQ(record::readU32(basic, B::kLowestPhysicalPage), 1u);
+  EXPECT_EQ(record::readU32(basic, B::kHighestPhysicalPage), 0x00123455u);
+  EXPECT_EQ(record::readU32(basic, B::kAllocationGranularity), 0x10000u);
+  EXPECT_EQ(record::readU32(basic, B::kLowestUserAddress), 0x10000u);
   // Above 4 GiB on the 64-bit build: the highest 32-bit address stands for it.
-  EXPECT_EQ(record::readU32(basic, 32), k64Bit ? 0xFFFFFFFFu : 0xFFFF0000u);
-  EXPECT_EQ(record::readU32(basic, 36), 0x80000003u);
-  EXPECT_EQ(basic[40], 12);
-  EXPECT_EQ(record::readU32(basic, 40), 12u);  // the padding after the count is zero
+  EXPECT_EQ(record::readU32(basic, B::kHighestUserAddress), k64Bit ? 0xFFFFFFFFu : 0xFFFF0000u);
+  EXPECT_EQ(record::readU32(basic, B::kActiveProcessors), 0x80000003u);
+  EXPECT_EQ(basic[B::kNumberOfProcessors], 12);
+  // The padding after the count is zero.
+  EXPECT_EQ(record::readU32(basic, B::kNumberOfProcessors), 12u);
 }
 
 TEST(NativeRecordsTest, TheNtProviderGetsTheSystemsFiguresInItsRecords) {
@@ -127,32 +133,40 @@ TEST(NativeRecordsTest, TheNtProviderGetsTheSystemsFiguresInItsRecords) {
   SYSTEM_INFO system;
   GetSystemInfo(&system);
 
-  std::array<std::uint8_t, 44> basic{};
+  using Basic = SystemBasicInformationLayout;
+  using Performance = SystemPerformanceInformationLayout;
+  using TimeOfDay = SystemTimeOfDayInformationLayout;
+  std::array<std::uint8_t, Basic::kSize> basic{};
   std::uint32_t written = 0;
-  ASSERT_EQ(platform.NtQuerySystemInformation(0, basic.data(), 44, &written), 0);
-  EXPECT_EQ(written, 44u);
-  EXPECT_EQ(basic[40], system.dwNumberOfProcessors);
-  EXPECT_EQ(record::readU32(basic, 8), system.dwPageSize);
-  EXPECT_EQ(record::readU32(basic, 24), system.dwAllocationGranularity);
+  ASSERT_EQ(platform.NtQuerySystemInformation(Basic::kClass, basic.data(), Basic::kSize, &written),
+            0);
+  EXPECT_EQ(written, Basic::kSize);
+  EXPECT_EQ(basic[Basic::kNumberOfProcessors], system.dwNumberOfProcessors);
+  EXPECT_EQ(record::readU32(basic, Basic::kPhysicalPageSize), system.dwPageSize);
+  EXPECT_EQ(record::readU32(basic, Basic::kAllocationGranularity), system.dwAllocationGranularity);
 
   // Only the record's own size: a wrong one fails and leaves the buffer alone.
   std::array<std::uint8_t, 64> wrong;
   wrong.fill(0xCC);
-  EXPECT_EQ(platform.NtQuerySystemInformation(0, wrong.data(), 64, nullptr),
+  EXPECT_EQ(platform.NtQuerySystemInformation(Basic::kClass, wrong.data(), 64, nullptr),
             kStatusInfoLengthMismatch);
-  EXPECT_EQ(wrong[40], 0xCC);
+  EXPECT_EQ(wrong[Basic::kNumberOfProcessors], 0xCC);
 
-  std::array<std::uint8_t, 312> performance{};
-  EXPECT_EQ(platform.NtQuerySystemInformation(2, performance.data(), 312, nullptr), 0);
-  EXPECT_GT(record::readU32(performance, 0) | record::readU32(performance, 4), 0u);  // idle time
+  std::array<std::uint8_t, Performance::kSize> performance{};
+  EXPECT_EQ(platform.NtQuerySystemInformation(Performance::kClass, performance.data(),
+                                              Performance::kSize, nullptr),
+            0);
+  EXPECT_NE(record::readI64(performance, Performance::kIdleTime), 0);
 
-  std::array<std::uint8_t, 32> timeOfDay{};
-  ASSERT_EQ(platform.NtQuerySystemInformation(3, timeOfDay.data(), 32, &written), 0);
+  std::array<std::uint8_t, TimeOfDay::kSize> timeOfDay{};
+  ASSERT_EQ(platform.NtQuerySystemInformation(TimeOfDay::kClass, timeOfDay.data(), TimeOfDay::kSize,
+                                              &written),
+            0);
   EXPECT_GT(written, 0u);
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
-  const std::uint64_t current =
-      std::uint64_t{record::readU32(timeOfDay, 12)} << 32 | record::readU32(timeOfDay, 8);
+  const auto current =
+      static_cast<std::uint64_t>(record::readI64(timeOfDay, TimeOfDay::kCurrentTime));
   const std::uint64_t expected = std::uint64_t{now.dwHighDateTime} << 32 | now.dwLowDateTime;
   const std::uint64_t tenSeconds = 100'000'000;  // in 100 ns units
   EXPECT_LT(expected > current ? expected - current : current - expected, tenSeconds);

@@ -11,6 +11,7 @@
 
 #include "platform/win32/late_bound.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/windows_values.h"
 
 namespace slumbrix::wine {
 namespace {
@@ -21,18 +22,19 @@ constexpr Handle kCurrentUser = 0x80000001;
 
 TEST(Win32PlatformTest, VersionWordAndRecordAgree) {
   Win32Platform platform;
-  std::array<std::uint8_t, 148> info{};
-  info[0] = 148;
+  using L = OsVersionInfoLayout;
+  std::array<std::uint8_t, L::kSize> info{};
+  info[L::kOSVersionInfoSize] = L::kSize;
   ASSERT_NE(platform.GetVersionExA(info.data()), 0);
-  const bool ntFamily = info[16] == 2;
-  EXPECT_EQ((platform.GetVersion() & 0x80000000u) == 0, ntFamily);
-  EXPECT_EQ(platform.GetVersion() & 0xFF, info[4]);  // major version in the low byte
+  const bool ntFamily = info[L::kPlatformId] == kVerPlatformWin32Nt;
+  EXPECT_EQ((platform.GetVersion() & kVersionNotNtBit) == 0, ntFamily);
+  EXPECT_EQ(platform.GetVersion() & 0xFF, info[L::kMajorVersion]);  // major version, low byte
 
-  std::array<std::uint8_t, 148> wrongSize{};
-  wrongSize[0] = 12;
-  wrongSize[20] = 'x';
+  std::array<std::uint8_t, L::kSize> wrongSize{};
+  wrongSize[L::kOSVersionInfoSize] = 12;
+  wrongSize[L::kCSDVersion] = 'x';
   EXPECT_EQ(platform.GetVersionExA(wrongSize.data()), 0);
-  EXPECT_EQ(wrongSize[20], 'x');  // left as it was
+  EXPECT_EQ(wrongSize[L::kCSDVersion], 'x');  // left as it was
 }
 
 TEST(Win32PlatformTest, FailedRegistryCallsLeaveTheirOutputsAlone) {

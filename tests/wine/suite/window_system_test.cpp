@@ -12,10 +12,13 @@
 #include "driver/control_lookup.h"
 #include "frontend/win32/resources.h"
 #include "frontend/win32/win32_window_system.h"
-#include "suite/test_form.h"
+#include "support/test_form.h"
 
 namespace slumbrix::wine {
 namespace {
+
+using test::SmallForm;
+using test::TestForm;
 
 using ::testing::ElementsAre;
 
@@ -255,51 +258,6 @@ TEST_F(WindowSystemTest, KeysReachTheFormOnlyWhileItTakesInput) {
   EXPECT_EQ(form.events, std::vector<std::string>{"Form.KeyPress 27"});
 }
 
-TEST_F(WindowSystemTest, AModalFormDisablesItsOwnerUntilItCloses) {
-  SmallForm dialog(ws);
-  dialog.showModal(form);
-  pump();
-  EXPECT_FALSE(IsWindowEnabled(top()));
-  // Its own button unloads it from inside its handler.
-  SendMessageA(findControl(reinterpret_cast<HWND>(ws.windowHandle(dialog)), "Close"), BM_CLICK, 0,
-               0);
-  pump();
-  EXPECT_EQ(ws.windowHandle(dialog), 0u);
-  EXPECT_TRUE(IsWindowEnabled(top()));
-}
-
-TEST_F(WindowSystemTest, TheMenuBarHoldsTheVisibleMenusOnly) {
-  HMENU bar = GetMenu(top());
-  ASSERT_NE(bar, nullptr);
-  ASSERT_EQ(GetMenuItemCount(bar), 1);
-  char caption[32] = {};
-  GetMenuStringA(bar, 0, caption, sizeof caption, MF_BYPOSITION);
-  EXPECT_STREQ(caption, "File");
-  const auto open = reinterpret_cast<ULONG_PTR>(GetPropA(top(), "SlumbrixMenu.mnuOpen"));
-  EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 0), 0), open);
-  SendMessageA(top(), WM_COMMAND, MAKEWPARAM(open, 0), 0);
-  EXPECT_EQ(form.events, std::vector<std::string>{"mnuOpen.Click"});
-  form.mnuPopup.setVisible(true);
-  EXPECT_EQ(GetMenuItemCount(GetMenu(top())), 2);
-}
-
-TEST_F(WindowSystemTest, TheCloseBoxAsksTheFormToUnload) {
-  SendMessageA(top(), WM_CLOSE, 0, 0);
-  EXPECT_NE(ws.windowHandle(form), 0u);  // cancelled by the handler
-  form.cancelUnload = false;
-  SendMessageA(top(), WM_CLOSE, 0, 0);
-  pump();
-  EXPECT_EQ(ws.windowHandle(form), 0u);
-  EXPECT_THAT(form.events, ElementsAre("Form.Unload", "Form.Unload"));
-}
-
-TEST_F(WindowSystemTest, TimerMessagesTickOnlyEnabledTimers) {
-  // The timers are numbered in the order of the form's controls.
-  SendMessageA(top(), WM_TIMER, 1, 0);
-  SendMessageA(top(), WM_TIMER, 2, 0);
-  EXPECT_EQ(form.events, std::vector<std::string>{"tmrOn.Tick"});
-}
-
 TEST_F(WindowSystemTest, PaintsTheDrawingListInPixelsAndInTheUserScale) {
   form.canvas.FilledBox(5, 5, 10, 6, Color::fromRgb(0xC00000));
   form.canvas.setUserScale(0, 0, 100, 100);
@@ -415,13 +373,10 @@ TEST_F(WindowSystemTest, KeysReachTheFormBeforeTheWindow) {
   }
 }
 
-TEST_F(WindowSystemTest, AfterTheEndNothingMoreIsDelivered) {
+TEST_F(WindowSystemTest, TheEndDestroysTheWindowsAndLeavesTheMessageLoop) {
   HWND window = top();
   ws.endProgram();
   EXPECT_FALSE(IsWindow(window));
-  EXPECT_EQ(ws.windowHandle(form), 0u);
-  EXPECT_EQ(ws.messageBox("late", 0, "late"), 0);
-  form.txt.setText("still usable as data");  // no peer left to reach
   MSG quit;
   EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }

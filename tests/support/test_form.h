@@ -1,9 +1,11 @@
 #pragma once
 
-// A form with one control of each kind, in containers, for the window system tests; every
-// event a test can cause is counted.
+// A form with one control of each kind, in containers, with menus and timers: the one form
+// the window system tests of every window system and the control model's tests share. Every
+// event a test can cause is logged, and every timer's ticks are counted.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,7 @@
 #include "ui/text_box.h"
 #include "ui/timer.h"
 
-namespace slumbrix::wine {
+namespace slumbrix::test {
 
 class TestForm : public Form {
  public:
@@ -28,20 +30,32 @@ class TestForm : public Form {
   PictureBox& pic = add<PictureBox>(&frame, "pic");
   OptionButton& opt0 = add<OptionButton>(&pic, "opt", 0);
   OptionButton& opt1 = add<OptionButton>(&pic, "opt", 1);
+  OptionButton& Option1 = add<OptionButton>(&pic, "Option1");
   VScrollBar& vs = add<VScrollBar>(&pic, "vs");
   ComboBox& cmb = add<ComboBox>(&pic, "cmb");
+  // A second group of option buttons, none chosen: the ones directly in the frame.
+  OptionButton& optA = add<OptionButton>(&frame, "optA");
+  OptionButton& optB = add<OptionButton>(&frame, "optB");
   CheckBox& chk = add<CheckBox>(nullptr, "chk");
   CommandButton& cmd = add<CommandButton>(nullptr, "cmd");
   PictureBox& canvas = add<PictureBox>(nullptr, "canvas");
-  Timer& tmrOn = add<Timer>(nullptr, "tmrOn");
-  Timer& tmrOff = add<Timer>(nullptr, "tmrOff");
+  // Disabled at first, 20 ms each: a precise one, a coarse one and one without an interval.
+  Timer& tmrPrecise = add<Timer>(nullptr, "tmrPrecise");
+  Timer& tmrCoarse = add<Timer>(nullptr, "tmrCoarse");
+  Timer& tmrZero = add<Timer>(nullptr, "tmrZero");
   Menu& mnuFile = add<Menu>(nullptr, "mnuFile");
   Menu& mnuOpen = add<Menu>(&mnuFile, "mnuOpen");
+  // Off the menu bar: a pop-up menu.
   Menu& mnuPopup = add<Menu>(nullptr, "mnuPopup");
   Menu& mnuRestore = add<Menu>(&mnuPopup, "mnuRestore");
+  Menu& mnuLine = add<Menu>(&mnuPopup, "mnuLine");
+  Menu& mnuHidden = add<Menu>(&mnuPopup, "mnuHidden");
+  Menu& mnuQuit = add<Menu>(&mnuPopup, "mnuQuit");
 
-  // What the handlers saw, in order ("txt.KeyPress 53", "cmd.Click", ...).
+  // What the handlers saw, in order ("txt.KeyPress 53", "cmd.Click", ...); timer ticks are
+  // counted in `ticks` instead, by timer name.
   std::vector<std::string> events;
+  std::map<std::string, int> ticks;
   bool cancelUnload = true;
   double mouseX = -1;
   double mouseY = -1;
@@ -55,4 +69,4 @@ class SmallForm : public Form {
   CommandButton& Close = add<CommandButton>(nullptr, "Close");
 };
 
-}  // namespace slumbrix::wine
+}  // namespace slumbrix::test

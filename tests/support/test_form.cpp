@@ -1,6 +1,6 @@
-#include "suite/test_form.h"
+#include "support/test_form.h"
 
-namespace slumbrix::wine {
+namespace slumbrix::test {
 
 namespace {
 
@@ -33,6 +33,12 @@ TestForm::TestForm(WindowSystem& windowSystem) : Form("TestForm", windowSystem) 
   opt0.setValue(true);
   place(opt1, 30, 420, 1200, 255, 6);
   opt1.setCaption("Second");
+  place(Option1, 30, 780, 1200, 255, 11);
+  Option1.setCaption("Third");
+  place(optA, 2600, 300, 900, 255, 12);
+  optA.setCaption("A");
+  place(optB, 3500, 300, 900, 255, 13);
+  optB.setCaption("B");
   place(vs, 1500, 0, 240, 480, 4);
   vs.setRange(10, 1);
   vs.setValue(5);
@@ -44,14 +50,21 @@ TestForm::TestForm(WindowSystem& windowSystem) : Form("TestForm", windowSystem) 
   cmd.setCaption("Press");
   place(canvas, 150, 3200, 1500, 1200, 10);
   canvas.backColor = Color::fromRgb(0xE0E0E0);
-  tmrOn.setInterval(60000);
-  tmrOff.setInterval(60000);
-  tmrOff.setEnabled(false);
+  for (Timer* timer : {&tmrPrecise, &tmrCoarse, &tmrZero}) {
+    timer->setEnabled(false);
+    timer->setInterval(timer == &tmrZero ? 0 : 20);
+    timer->Tick = [this, timer] { ++ticks[timer->name()]; };
+  }
+  tmrCoarse.coarse = true;
   mnuFile.setCaption("File");
   mnuOpen.setCaption("Open");
   mnuPopup.setCaption("Popup");
   mnuPopup.setVisible(false);
   mnuRestore.setCaption("Restore");
+  mnuLine.setCaption("-");
+  mnuHidden.setCaption("Hidden");
+  mnuHidden.setVisible(false);
+  mnuQuit.setCaption("Exit");
 
   auto log = [this](std::string event) { events.push_back(std::move(event)); };
   txt.KeyPress = [this, log](std::int16_t& key) {
@@ -64,9 +77,10 @@ TestForm::TestForm(WindowSystem& windowSystem) : Form("TestForm", windowSystem) 
   chk.Click = [log] { log("chk.Click"); };
   cmd.Click = [log] { log("cmd.Click"); };
   opt1.Click = [log] { log("opt1.Click"); };
-  tmrOn.Tick = [log] { log("tmrOn.Tick"); };
-  tmrOff.Tick = [log] { log("tmrOff.Tick"); };
   mnuOpen.Click = [log] { log("mnuOpen.Click"); };
+  mnuRestore.Click = [log] { log("mnuRestore.Click"); };
+  mnuLine.Click = [log] { log("mnuLine.Click"); };
+  mnuQuit.Click = [log] { log("mnuQuit.Click"); };
   KeyPress = [log](std::int16_t& key) { log("Form.KeyPress " + std::to_string(key)); };
   Unload = [this, log](std::int16_t& cancel) {
     log("Form.Unload");
@@ -89,4 +103,4 @@ SmallForm::SmallForm(WindowSystem& windowSystem) : Form("SmallForm", windowSyste
   Close.Click = [this] { unload(); };
 }
 
-}  // namespace slumbrix::wine
+}  // namespace slumbrix::test

@@ -67,6 +67,7 @@ bool FrameWindow::onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
 // ---- Picture box ------------------------------------------------------------------------
 
 PictureWindow::~PictureWindow() {
+  forgetRefresh();
   surface.release();  // first: it may hold the picture selected
   if (bitmap != nullptr) DeleteObject(bitmap);
 }
@@ -123,9 +124,6 @@ bool PictureWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       stale = true;
       InvalidateRect(hwnd_, nullptr, FALSE);
       return false;
-    case kPictureRefresh:
-      refresh();
-      return true;
     case WM_LBUTTONDOWN:
       pressed = true;
       SetCapture(hwnd_);

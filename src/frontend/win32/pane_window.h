@@ -53,6 +53,11 @@ struct PictureWindow : ControlWindow {
   // area where the list differs from the one last shown for repainting.
   void queueRefresh();
   void refresh();
+  // Refreshes the picture boxes whose drawing changed while the last message was handled;
+  // the message loop and the timers call it after each message (no message of its own, so a
+  // tick costs no extra round trip to the window server).
+  static void refreshPending();
+  void forgetRefresh();
   RECT changedArea(const Placement& now) const;
   // Copies the off-screen drawing to `target` over `area`, rendering it first when stale.
   void paint(HDC target, const RECT& area);
@@ -68,8 +73,5 @@ struct PictureWindow : ControlWindow {
   Placement shownPlacement;
   std::vector<POINT> points;
 };
-
-// Posted to a picture box's window to repaint after a change of its drawing.
-inline constexpr UINT kPictureRefresh = WM_USER + 1;
 
 }  // namespace slumbrix::win32

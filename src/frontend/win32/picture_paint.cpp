@@ -10,6 +10,12 @@ namespace slumbrix::win32 {
 
 namespace {
 
+// The picture boxes with a refresh queued; its storage stays once it has grown.
+std::vector<PictureWindow*>& pending() {
+  static std::vector<PictureWindow*> windows;
+  return windows;
+}
+
 bool operator==(POINT a, POINT b) {
   return a.x == b.x && a.y == b.y;
 }
@@ -28,12 +34,27 @@ void PictureWindow::queueRefresh() {
   stale = true;
   if (refreshQueued || hwnd_ == nullptr) return;
   // A refresh of the meter is a hundred operations: the screen follows once, after them.
-  refreshQueued = PostMessageA(hwnd_, kPictureRefresh, 0, 0) != FALSE;
-  if (!refreshQueued) InvalidateRect(hwnd_, nullptr, FALSE);
+  refreshQueued = true;
+  pending().push_back(this);
+}
+
+void PictureWindow::forgetRefresh() {
+  std::erase(pending(), this);
+  refreshQueued = false;
+}
+
+void PictureWindow::refreshPending() {
+  // A refresh may not add to the list; each one is taken off before it runs all the same.
+  while (!pending().empty()) {
+    PictureWindow* window = pending().back();
+    pending().pop_back();
+    window->refresh();
+  }
 }
 
 void PictureWindow::refresh() {
   refreshQueued = false;
+  if (hwnd_ == nullptr) return;
   const Placement now = placement();
   const RECT changed = changedArea(now);
   if (IsRectEmpty(&changed) != FALSE) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/control_lookup.h"
+#include "frontend/win32/pane_window.h"
 #include "frontend/win32/win32_window_system.h"
 #include "suite/test_form.h"
 
@@ -25,15 +26,16 @@ class PicturePaintTest : public ::testing::Test {
     pump();
   }
 
+  // The message loop's round: each message, then the refreshes the changes queued.
   void pump() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    win32::PictureWindow::refreshPending();
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
   }
-  // Handles what the drawing's change queued, leaving the paint it asks for pending.
+  // The area the refresh of the drawing's change marks for repainting.
   RECT pendingAfterRefresh() {
-    MSG message;
-    while (PeekMessageA(&message, canvas, WM_USER, WM_USER + 1, PM_REMOVE))
-      DispatchMessageA(&message);
+    win32::PictureWindow::refreshPending();
     RECT pending{};
     if (GetUpdateRect(canvas, &pending, FALSE) == FALSE) return RECT{};
     return pending;

@@ -31,6 +31,8 @@ PKGS_LINUX_TEST := dbus-daemon python3 python3-dbus python3-gi python3-dbusmock 
 
 PKGS_BENCH := stress-ng
 BENCH_TARGETS := slumbrix bench_headless_hour bench_floor_window bench_meter_probe bench_map_watch
+# Each Windows build: the program, its Win32 floor and the driver that arms its watch.
+WINDOWS_BENCH_TARGETS := slumbrix bench_win32_floor slumbrix_driver
 
 .PHONY: all run test format unit fuzz fuzz-short fuzz-build windows test-windows linux \
   test-linux bench clean FORCE
@@ -102,7 +104,9 @@ bench:
 	cmake --preset release >/dev/null
 	cmake --build --preset release --target $(BENCH_TARGETS) -j $(JOBS)
 	cmake --preset mingw >/dev/null
-	cmake --build --preset mingw --target slumbrix -j $(JOBS)
+	cmake --build --preset mingw --target $(WINDOWS_BENCH_TARGETS) -j $(JOBS)
+	cmake --preset mingw64 >/dev/null
+	cmake --build --preset mingw64 --target $(WINDOWS_BENCH_TARGETS) -j $(JOBS)
 	/usr/bin/python3 -B bench/run_bench.py build/release build/mingw build/bench-figures.md
 
 clean:

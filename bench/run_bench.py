@@ -16,7 +16,9 @@ The environment may shorten or lengthen a run:
   SLUMBRIX_BENCH_RUNS             runs of the headless hour and of Wine (3)
   SLUMBRIX_BENCH_GROWTH_MINUTES   minutes the real program and the floor run side by side to
                                   show their memory and file descriptors over time (0: only
-                                  the headless core's simulated hour; 30 for the long check)
+                                  the headless core's simulated hour; 30 for the long check);
+                                  the Windows builds' working set is read again after as long
+The Windows builds (section windows) have settings of their own: bench/windows.py.
 Usage: run_bench.py BUILD_DIR MINGW_BUILD_DIR [RESULTS.md]
 """
 import os

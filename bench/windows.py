@@ -42,6 +42,10 @@ def why_not(loader):
     return None if done.returncode == 0 else '%s does not start here' % loader
 
 
+def round_seconds():
+    return float(os.environ.get('SLUMBRIX_BENCH_WINE_SECONDS', 20))
+
+
 def builds(config):
     """(bits, build dir, exe, why not run or None) of both Windows builds."""
     mingw64 = os.path.join(os.path.dirname(config.mingw_dir), 'mingw64')
@@ -85,7 +89,7 @@ def measure(config, directory, exe, bits, version, program_state, floor_state):
         'program_state': program_state, 'floor_state': floor_state, 'logs': logs,
         'starts': int(os.environ.get('SLUMBRIX_BENCH_WINE_STARTS', 5)),
         'rounds': config.idle_runs,
-        'seconds': float(os.environ.get('SLUMBRIX_BENCH_WINE_SECONDS', 20)),
+        'seconds': round_seconds(),
         'trace_seconds': float(os.environ.get('SLUMBRIX_BENCH_WINE_TRACE_SECONDS', 60)),
         'growth_minutes': config.growth_minutes,
     }
@@ -112,7 +116,7 @@ def medians(rows, column):
     return procstats.median([row[column] for row in rows])
 
 
-def report_version(report, label, results):
+def report_version(report, label, results, minutes_at_rest):
     if 'error' in results:
         report.note('%s the run stopped: %s' % (label, results['error']))
     start = results.get('start')
@@ -138,11 +142,12 @@ def report_version(report, label, results):
                        medians(rows['floor wineserver'], 1), '/s', '')
     if results.get('watch') and not results.get('watch still armed'):
         report.note('%s the CPU watch was no longer armed at the end of its rounds' % label)
-    for key, goal in (('rss after start', 'at most floor + 1 MB'),
-                      ('rss after growth', 'no growth')):
+    for key, when, goal in (('rss after start', 'after start', 'at most floor + 1 MB'),
+                            ('rss after growth', 'after %.1f min' % minutes_at_rest,
+                             'no growth')):
         sizes = results.get(key)
         if sizes and sizes.get('program') and sizes.get('floor'):
-            report.compare('%s working set %s' % (label, key[4:]), sizes['program'] / MIB,
+            report.compare('%s working set %s' % (label, when), sizes['program'] / MIB,
                            sizes['floor'] / MIB, 'MiB', goal)
     objects = results.get('objects')
     if objects and 'trace seconds' in objects:
@@ -163,8 +168,7 @@ def report_version(report, label, results):
 def run(h, config, report):
     del h  # the Windows programs run on the harness's own display
     report.section('Windows builds under Wine beside the Win32 floor (%s; %d rounds of %s s)'
-                   % (', '.join(VERSIONS), config.idle_runs,
-                      os.environ.get('SLUMBRIX_BENCH_WINE_SECONDS', '20')))
+                   % (', '.join(VERSIONS), config.idle_runs, '%g' % round_seconds()))
     report.note('Wine %s. CPU: time on a processor of all threads of the Linux process '
                 'running the exe, and of its prefix\'s wineserver, as %% of one core; '
                 'wake-ups: their voluntary context switches per second. Working set: VmRSS '
@@ -187,7 +191,8 @@ def run(h, config, report):
             for version in VERSIONS:
                 results = measure(config, directory, exe, bits, version, program_state,
                                   floor_state)
-                report_version(report, '%d-bit %s:' % (bits, version), results)
+                minutes = config.idle_runs * round_seconds() / 60.0 + config.growth_minutes
+                report_version(report, '%d-bit %s:' % (bits, version), results, minutes)
         finally:
             for state in (program_state, floor_state):
                 subprocess.run(['bash', HARNESS, 'cleanup', state], timeout=120)

@@ -201,21 +201,28 @@ def image_size(path):
     return int.from_bytes(header[pe + 80:pe + 84], 'little')
 
 
-CALL = re.compile(r'^([\d.]+):[0-9a-f]+:[0-9a-f]+:(Call|Ret ) [A-Za-z0-9_]+\.([A-Za-z_]+)\((.*?)\)'
+CALL = re.compile(r'^[\d.]+:([0-9a-f]+):[0-9a-f]+:(Call|Ret ) [A-Za-z0-9_]+\.([A-Za-z_]+)\((.*?)\)'
                   r'(?: retval=([0-9a-f]+))? ret=([0-9a-f]+)$')
+LINE = re.compile(r'^[\d.]+:([0-9a-f]+):[0-9a-f]+:')
 
 
 def object_events(trace_path, exe):
     """The program's own object calls in a relay trace: [(line number, 'made'|'freed',
-    handle)], the calls from Windows' controls inside user32 and comctl32 left out."""
+    handle)], the calls from Windows' controls inside user32 and comctl32 left out, and those
+    of the processes Wine starts for the session (the first process of the trace is the
+    program's; explorer.exe inherits its trace)."""
     size = image_size(exe)
     base = None
     asked = False
     events = []
+    pid = None
     with open(trace_path, errors='replace') as f:
         for number, line in enumerate(f):
+            if pid is None:
+                first = LINE.match(line)
+                pid = first.group(1) if first else None
             m = CALL.match(line.rstrip('\n'))
-            if not m:
+            if not m or m.group(1) != pid:
                 continue
             _, kind, name, args, retval, ret = m.groups()
             if name == 'GetModuleHandleA':

@@ -35,15 +35,16 @@ image_size() {
 # order; the tick and paint calls as "tick" and "paint"; the program's calls only. Menus are made only with a form and
 # a menu bar frees its menus with itself, so they count as made but are not paired.
 objects() {
-  awk -v base="$(image_base "$trace")" -v size="$(image_size)" '
+  awk -v base="$(image_base "$trace")" -v size="$(image_size)" -v pid="$(program_pid "$trace")" '
     function bare(h) { sub(/^0+/, "", h); return h == "" ? "0" : h }
     function value(h,   i, v) {
       v = 0
       for (i = 1; i <= length(h); i++) v = v * 16 + index("0123456789abcdef", substr(h, i, 1)) - 1
       return v
     }
-    # Whether the call returns into the program (its ret= address lies in the image).
+    # Whether the program made the call (its process, the ret= address in its image).
     function ours(   r) {
+      if (substr($0, index($0, ":") + 1, length(pid) + 1) != pid ":") return 0
       if (!match($0, / ret=[0-9a-f]+$/)) return 0
       r = value(substr($0, RSTART + 5, RLENGTH - 5))
       return r >= value(base) && r < value(base) + size
@@ -77,9 +78,15 @@ objects() {
   ' "$1"
 }
 
+# The Wine process id of the program: the first in its trace. Processes that Wine starts
+# for the session (explorer.exe with the notification area) inherit its trace.
+program_pid() {
+  awk -F: '/^[0-9.]+:[0-9a-f]+:[0-9a-f]+:/ { print $2; exit }' "$1"
+}
 # Where the program's image was loaded: what GetModuleHandleA(NULL) returned to it first.
 image_base() {
-  awk '/:Call KERNEL32\.GetModuleHandleA\(0+\)/ { asked = 1; next }
+  awk -F: -v pid="$(program_pid "$1")" '$2 != pid { next }
+    /:Call KERNEL32\.GetModuleHandleA\(0+\)/ { asked = 1; next }
     asked && /:Ret  KERNEL32\.GetModuleHandleA\(\)/ { sub(/.*retval=/, ""); sub(/ .*/, ""); print; exit }' "$1"
 }
 
@@ -93,7 +100,7 @@ user32.CopyImage;user32.DestroyIcon;user32.CreateMenu;user32.CreatePopupMenu;\
 user32.SetWindowTextA;user32.BeginPaint;kernel32.GetModuleHandleA"
 harness boot
 WINEDEBUG=+pid,+timestamp,+relay harness exec "$program" 2>"$trace" &
-program_pid=$!
+running=$!
 
 case "$version" in
   win95 | win98) driver msgbox "$title" 30000 >/dev/null ;;  # no CPU statistic under Wine
@@ -113,7 +120,7 @@ sleep 1
 rest_to=$(wc -l <"$trace")
 driver menu "$title" beendn
 driver gone "$title" 15000
-wait "$program_pid" || true
+wait "$running" || true
 
 rest=$(sed -n "$((rest_from + 1)),${rest_to}p" "$trace" | objects /dev/stdin)
 ticks=$(grep -c '^tick' <<<"$rest" || true)

@@ -4,7 +4,7 @@
 # Each installs what it needs from Debian's packages when it is missing.
 # Further targets: make windows (the two Windows programs), make fuzz (longer fuzzing),
 # make test-linux (the Linux program's own tests alone), make bench (the benchmarks' figures;
-# about 15 minutes).
+# about 30 minutes).
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)

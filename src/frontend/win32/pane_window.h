@@ -69,6 +69,9 @@ struct PictureWindow : ControlWindow {
   PictureSurface surface;
   bool stale = true;
   bool refreshQueued = false;
+  // A paint rendered a newer list than the one last shown before its refresh ran: the screen
+  // may show two lists, so the refresh repaints the whole box.
+  bool mixed = false;
   std::vector<DrawOp> shown;
   Placement shownPlacement;
   std::vector<POINT> points;

@@ -64,6 +64,7 @@ void PictureWindow::refresh() {
   } else {
     InvalidateRect(hwnd_, &changed, FALSE);
   }
+  mixed = false;
   // Copied into the storage already there: no allocation once the list has its length.
   shown = picture().drawing();
   shownPlacement = now;
@@ -72,7 +73,7 @@ void PictureWindow::refresh() {
 RECT PictureWindow::changedArea(const Placement& now) const {
   const RECT whole{0, 0, now.width, now.height};
   const std::vector<DrawOp>& drawing = picture().drawing();
-  if (!surface.holds(now.width, now.height) || now != shownPlacement ||
+  if (mixed || !surface.holds(now.width, now.height) || now != shownPlacement ||
       drawing.size() != shown.size())
     return whole;
   LONG left = 0, top = 0, right = 0, bottom = 0;
@@ -112,6 +113,7 @@ void PictureWindow::paint(HDC target, const RECT& area) {
   if (stale || !surface.holds(width, height)) {
     // A newer list than the one on screen: this area shows it now, the rest after the
     // refresh that the change queued.
+    if (refreshQueued) mixed = true;
     render(target, width, height);
     stale = false;
   }

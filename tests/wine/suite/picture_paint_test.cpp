@@ -92,6 +92,20 @@ TEST_F(PicturePaintTest, RepaintsOnlyTheAreaWhereTheDrawingChanged) {
   EXPECT_EQ(pending.bottom, area.bottom);
 }
 
+TEST_F(PicturePaintTest, APaintBeforeTheRefreshLeavesNothingOfTheListItShowed) {
+  drawGraph(20);
+  pump();
+  drawGraph(40);
+  // Painted before the refresh of the change (a window uncovered in the same message).
+  EXPECT_EQ(printed(60, 40), RGB(0, 0, 0xFF));
+  drawGraph(20);
+  const RECT pending = pendingAfterRefresh();
+  EXPECT_EQ(pending.right, area.right);  // the whole box, since the screen may show either
+  pump();
+  EXPECT_EQ(printed(60, 40), kBack);
+  EXPECT_EQ(printed(60, 20), RGB(0, 0, 0xFF));
+}
+
 TEST_F(PicturePaintTest, JoinedLinesLookLikeTheSeparateLines) {
   drawGraph(20);
   pump();

@@ -10,6 +10,8 @@
 //                                        any characters ("*" alone: any but empty)
 //   driver items TITLE NAME              a list's items, one a line, then "= chosen"
 //   driver state TITLE [NAME]            "enabled visible checked" as 0/1 (NAME "-": the form)
+//   driver rect TITLE                    the form window's "left top width height" on the
+//                                        screen, frame and caption included
 //   driver wait-state TITLE NAME STATE [ms]  until state prints STATE
 //   driver choose TITLE NAME ITEM        the user picks ITEM from a list
 //   driver type TITLE NAME TEXT          the user selects all and types TEXT
@@ -138,6 +140,11 @@ bool readCommand(const Args& a) {
     std::printf("= %s\n", valid ? items[static_cast<std::size_t>(chosen)].c_str() : "");
   } else if (command == "state") {
     std::printf("%s\n", state(a.at(1), a.size() > 2 ? a.at(2) : "-").c_str());
+  } else if (command == "rect") {
+    RECT r{};
+    if (GetWindowRect(form(a.at(1)), &r) == FALSE) fail("no rectangle of \"" + a.at(1) + "\"");
+    std::printf("%ld %ld %ld %ld\n", static_cast<long>(r.left), static_cast<long>(r.top),
+                static_cast<long>(r.right - r.left), static_cast<long>(r.bottom - r.top));
   } else {
     return false;
   }

@@ -4,7 +4,7 @@
 # Each installs what it needs from Debian's packages when it is missing.
 # Further targets: make windows (the two Windows programs), make fuzz (longer fuzzing),
 # make test-linux (the Linux program's own tests alone), make bench (the benchmarks' figures;
-# about 6 minutes), make package (the release files in build/package/), make package-check
+# about 30 minutes), make package (the release files in build/package/), make package-check
 # (two release builds compared; make test runs it where CI is set or PACKAGE_CHECK=1),
 # make test-package (the release files' checks alone), make screenshots (the README's images).
 
@@ -43,6 +43,8 @@ PKGS_SCREENSHOTS := optipng
 
 PKGS_BENCH := stress-ng
 BENCH_TARGETS := slumbrix bench_headless_hour bench_floor_window bench_meter_probe bench_map_watch
+# Each Windows build: the program, its Win32 floor and the driver that arms its watch.
+WINDOWS_BENCH_TARGETS := slumbrix bench_win32_floor slumbrix_driver
 
 .PHONY: all run test format unit fuzz fuzz-short fuzz-build windows test-windows linux \
   test-linux package package-check test-package screenshots bench clean FORCE
@@ -140,7 +142,9 @@ bench:
 	cmake --preset release >/dev/null
 	cmake --build --preset release --target $(BENCH_TARGETS) -j $(JOBS)
 	cmake --preset mingw >/dev/null
-	cmake --build --preset mingw --target slumbrix -j $(JOBS)
+	cmake --build --preset mingw --target $(WINDOWS_BENCH_TARGETS) -j $(JOBS)
+	cmake --preset mingw64 >/dev/null
+	cmake --build --preset mingw64 --target $(WINDOWS_BENCH_TARGETS) -j $(JOBS)
 	/usr/bin/python3 -B bench/run_bench.py build/release build/mingw build/bench-figures.md
 
 clean:

@@ -16,7 +16,9 @@ The environment may shorten or lengthen a run:
   SLUMBRIX_BENCH_RUNS             runs of the headless hour and of Wine (3)
   SLUMBRIX_BENCH_GROWTH_MINUTES   minutes the real program and the floor run side by side to
                                   show their memory and file descriptors over time (0: only
-                                  the headless core's simulated hour; 30 for the long check)
+                                  the headless core's simulated hour; 30 for the long check);
+                                  the Windows builds' working set is read again after as long
+The Windows builds (section windows) have settings of their own: bench/windows.py.
 Usage: run_bench.py BUILD_DIR MINGW_BUILD_DIR [RESULTS.md]
 """
 import os
@@ -162,18 +164,22 @@ def main():
     h = Harness(config.build_dir)
     # Interrupted or timed out, it still ends what it started.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    sections = [('idle', idle.run), ('startup', timing.run_startup),
+                ('firing', timing.run_firing), ('meter', meter.run),
+                ('trigger', timing.run_trigger), ('windows', windows.run),
+                ('growth', growth.run)]
+    # The Windows builds run in the Wine harness's own display and buses.
+    linux = any(config.wants(name) for name, _ in sections if name != 'windows')
     try:
-        h.start()
-        ui.use_display(h.env['DISPLAY'])
-        sections = [('idle', idle.run), ('startup', timing.run_startup),
-                    ('firing', timing.run_firing), ('meter', meter.run),
-                    ('trigger', timing.run_trigger), ('windows', windows.run),
-                    ('growth', growth.run)]
+        if linux:
+            h.start()
+            ui.use_display(h.env['DISPLAY'])
         for name, section in sections:
             if config.wants(name):
                 section(h, config, report)
     finally:
-        h.stop()
+        if linux:
+            h.stop()
     print('\n== All figures (%.0f s)\n' % (time.time() - began))
     print(report.markdown())
     if results:

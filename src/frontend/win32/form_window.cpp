@@ -273,6 +273,8 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       return true;
     case WM_TIMER:
       onTimer(wParam);
+      // Also inside a message box's or a menu's own loop.
+      PictureWindow::refreshPending();
       return true;
     case WM_COMMAND:
       if (Menu* menu = menuForCommand(LOWORD(wParam)); menu != nullptr && HIWORD(wParam) == 0)

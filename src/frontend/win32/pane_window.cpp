@@ -67,6 +67,8 @@ bool FrameWindow::onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
 // ---- Picture box ------------------------------------------------------------------------
 
 PictureWindow::~PictureWindow() {
+  forgetRefresh();
+  surface.release();  // first: it may hold the picture selected
   if (bitmap != nullptr) DeleteObject(bitmap);
 }
 
@@ -87,56 +89,12 @@ void PictureWindow::create(HWND parent) {
 }
 
 void PictureWindow::update(Property property) {
-  if (property == Property::Drawing) InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-void PictureWindow::paint(HDC target) {
-  RECT area;
-  GetClientRect(hwnd_, &area);
-  const int width = area.right > 0 ? area.right : 1;
-  const int height = area.bottom > 0 ? area.bottom : 1;
-  // Painted off screen first, so that a refresh does not flicker.
-  HDC dc = CreateCompatibleDC(target);
-  HBITMAP surface = CreateCompatibleBitmap(target, width, height);
-  HGDIOBJ oldSurface = SelectObject(dc, surface);
-  FillRect(dc, &area, toolkit().brush(toolkit().backgroundOf(control_)));
-  if (bitmap != nullptr) {
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, bitmap);
-    BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    SelectObject(source, old);
-    DeleteDC(source);
-  }
-  for (const DrawOp& op : picture().drawing()) paintOp(dc, op, width, height);
-  BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-  SelectObject(dc, oldSurface);
-  DeleteObject(surface);
-  DeleteDC(dc);
+  if (property == Property::Drawing) queueRefresh();
 }
 
 POINT PictureWindow::toPixels(const DrawOp& op, double x, double y, int width, int height) const {
   const PixelMapping::Point at = picture().pixelMapping(width, height).place(op.mode, x, y);
   return POINT{static_cast<LONG>(std::lround(at.x)), static_cast<LONG>(std::lround(at.y))};
-}
-
-void PictureWindow::paintOp(HDC dc, const DrawOp& op, int width, int height) {
-  const POINT from = toPixels(op, op.x1, op.y1, width, height);
-  const POINT to = toPixels(op, op.x2, op.y2, width, height);
-  const COLORREF color = op.color.colorRef();
-  if (op.kind == DrawOp::Kind::FilledBox) {
-    // Both corners belong to the box.
-    RECT box{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1,
-             std::max(from.y, to.y) + 1};
-    FillRect(dc, &box, toolkit().brush(color));
-    return;
-  }
-  HPEN pen = CreatePen(PS_SOLID, 1, color);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  MoveToEx(dc, from.x, from.y, nullptr);
-  LineTo(dc, to.x, to.y);
-  SetPixel(dc, to.x, to.y, color);  // a line includes its end point
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
 }
 
 bool PictureWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -148,13 +106,20 @@ bool PictureWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
-      paint(dc);
+      paint(dc, ps.rcPaint);
       EndPaint(hwnd_, &ps);
       return true;
     }
-    case WM_PRINTCLIENT:
-      paint(reinterpret_cast<HDC>(wParam));
+    case WM_PRINTCLIENT: {
+      RECT all;
+      GetClientRect(hwnd_, &all);
+      paint(reinterpret_cast<HDC>(wParam), all);
       return true;
+    }
+    case WM_SIZE:
+      stale = true;
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return false;
     case WM_LBUTTONDOWN:
       pressed = true;
       SetCapture(hwnd_);

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "frontend/win32/form_window.h"
+#include "frontend/win32/pane_window.h"
 #include "frontend/win32/toolkit.h"
 #include "platform/win32/handles.h"
 
@@ -53,6 +54,7 @@ int Win32WindowSystem::run() {
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
+    win32::PictureWindow::refreshPending();
     releaseRetired();
   }
   return ended_ ? 0 : static_cast<int>(message.wParam);

@@ -20,6 +20,8 @@
 //   driver menu TITLE NAME               the user chooses the menu item the program names NAME
 //   driver tray TITLE MESSAGE            the shell reports MESSAGE for the tray icon
 //   driver close TITLE                   the user clicks the close box
+//   driver repaint TITLE COUNT MS        the form and its controls need repainting, COUNT times
+//                                        every MS milliseconds
 //   driver msgbox TITLE [ms]             prints a message box's text and presses OK
 //   driver no-msgbox TITLE               no message box with that title is open
 //   driver popup [ms]                    a pop-up menu is open: prints its owner, closes it
@@ -190,6 +192,15 @@ bool actCommand(const Args& a) {
     PostMessageA(form(a.at(1)), WM_MOUSEMOVE, 1, std::strtol(a.at(2).c_str(), nullptr, 10));
   } else if (command == "close") {
     PostMessageA(form(a.at(1)), WM_CLOSE, 0, 0);
+  } else if (command == "repaint") {
+    // The whole form and its controls invalidated COUNT times, every INTERVAL ms, as when
+    // windows are dragged over it.
+    const long count = std::strtol(a.at(2).c_str(), nullptr, 10);
+    const auto interval = static_cast<DWORD>(std::strtoul(a.at(3).c_str(), nullptr, 10));
+    for (long i = 0; i < count; ++i) {
+      RedrawWindow(form(a.at(1)), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      Sleep(interval);
+    }
   } else {
     return false;
   }

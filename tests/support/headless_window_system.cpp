@@ -91,6 +91,11 @@ void HeadlessWindowSystem::hideForm(Form& form) {
   windowLog.push_back("hide " + form.name());
 }
 
+void HeadlessWindowSystem::minimizeForm(Form& form) {
+  if (ended_) return;
+  windowLog.push_back("minimize " + form.name() + (form.showInTaskbar ? " to the taskbar" : ""));
+}
+
 void HeadlessWindowSystem::popupMenu(Form&, Menu& menu) {
   if (!ended_) popups.push_back(menu.name());
 }

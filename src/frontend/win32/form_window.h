@@ -36,6 +36,8 @@ class FormWindow : public NativeWindow, public ControlPeer {
 
   void show(FormWindow* modalOwner);
   void hide();
+  // Shows the window minimised, with a taskbar button when the form's showInTaskbar says so.
+  void minimize();
   void popup(Menu& menu);
   // Moves the focus to the next (or previous) control in the form's tab order.
   void tab(bool forward);
@@ -54,6 +56,8 @@ class FormWindow : public NativeWindow, public ControlPeer {
   class TimerPeer;
   class MenuPeer;
 
+  // Gives a window that is not shown the owner that its taskbar button calls for.
+  void applyTaskbarOwner();
   void createControls();
   void createMenus();
   void removeMenuProperties();

@@ -24,10 +24,12 @@ PKGS_WINE := wine wine64 wine32:i386 xvfb xauth imagemagick
 # the metric-compatible fonts that its layout is measured in.
 PKGS_QT := qt6-base-dev qt6-qpa-plugins libx11-dev libxcb1-dev fonts-liberation
 # Its tests: mock services on private buses, a display of their own driven from outside, an
-# XEmbed notification area (trayer), a shifted clock in a zone with daylight saving, and the
-# sources of the locales they compile.
+# XEmbed notification area (trayer), a shifted clock in a zone with daylight saving, the
+# sources of the locales they compile, and the desktops' own programs: Xfce's panel with its
+# settings daemon, xscreensaver and mate-screensaver.
 PKGS_LINUX_TEST := dbus-daemon python3 python3-dbus python3-gi python3-dbusmock \
-  xvfb xdotool x11-utils xclip imagemagick trayer faketime tzdata locales
+  xvfb xdotool x11-utils xclip imagemagick trayer faketime tzdata locales \
+  xfce4-panel xfconf xscreensaver mate-screensaver
 
 PKGS_BENCH := stress-ng
 BENCH_TARGETS := slumbrix bench_headless_hour bench_floor_window bench_meter_probe bench_map_watch

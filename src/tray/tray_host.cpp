@@ -22,9 +22,10 @@ void frmMain::HideWindow() {
 
 void frmMain::Form_TaskbarCreated() {
   // A new notification area starts empty: the icon goes in again as the record holds it now,
-  // with the tooltip of the moment. The window stays where it is; the next hiding uses the
-  // tray again.
-  SetTrayShown(SendTrayIcon(kNimAdd));
+  // with the tooltip of the moment. A shell that still holds the icon (the message came
+  // without a restart) refuses a second one with the same id and takes the record as a
+  // change instead. The window stays where it is; the next hiding uses the tray again.
+  SetTrayShown(SendTrayIcon(kNimAdd) || SendTrayIcon(kNimModify));
 }
 
 void frmMain::Form_TaskbarGone() {

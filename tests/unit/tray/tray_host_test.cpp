@@ -98,7 +98,17 @@ TEST_F(TrayHost, ANewNotificationAreaGetsTheIconWithItsCurrentTooltipAndTrayHide
   EXPECT_FALSE(form.isShown());
 }
 
-TEST_F(TrayHost, ANotificationAreaThatRefusesTheIconCountsAsNone) {
+TEST_F(TrayHost, AShellThatStillHoldsTheIconTakesItAsAChange) {
+  startWithTray(true);
+  platform.results["Shell_NotifyIconA(0)"] = 0;  // the addition is refused ...
+  form.taskbarCreated();
+  std::vector<std::int64_t> messages;
+  for (const PlatformCall& call : trayCalls()) messages.push_back(call.args[0]);
+  EXPECT_EQ(messages, (std::vector<std::int64_t>{0, 1}));  // ... and the change taken
+  EXPECT_FALSE(form.showInTaskbar);
+}
+
+TEST_F(TrayHost, ANotificationAreaThatTakesNeitherCountsAsNone) {
   startWithTray(false);
   platform.results["Shell_NotifyIconA"] = 0;
   form.taskbarCreated();

@@ -78,8 +78,9 @@ TrayHost hostFrom(const QDBusMessage& reply) {
 // opened for each check (QSystemTrayIcon::isSystemTrayAvailable); the first one was sent
 // early. A host that does not answer within kDbusTimeoutMs counts as silent for the rest of
 // the run: Qt's check would wait 25 s for it, each time.
+bool silent = false;
+
 TrayHost askTrayHost() {
-  static bool silent = false;
   if (silent) return TrayHost::Silent;
   QDBusMessage reply;
   if (earlyQuestion != nullptr) {
@@ -135,6 +136,19 @@ TrayIcons::TrayIcons(QObject* parent) : QObject(parent) {
     earlyQuestion = &*early_;
   }
   watchHost();
+  // An XEmbed tray announces itself only to the X clients that watch the screen's root
+  // window, Qt's own icons among them; whether one is there is one cheap question to the X
+  // server, asked every two seconds once the icons are XEmbed ones.
+  xembedWatch_.setInterval(2000);
+  connect(&xembedWatch_, &QTimer::timeout, this, [this] {
+    if (silent) return;
+    const bool available = QSystemTrayIcon::isSystemTrayAvailable();
+    if (available && !hostShown_) {
+      hostAppeared();
+    } else if (!available && hostShown_) {
+      loseHost();
+    }
+  });
 }
 
 TrayIcons::~TrayIcons() {
@@ -179,6 +193,7 @@ std::int32_t TrayIcons::notify(std::uint32_t message, const std::uint8_t* data) 
     apply(key, entry, bytes);
     entry.icon->show();
     hostShown_ = trayAvailable(host);
+    if (!iconsAreItems() && !xembedWatch_.isActive()) xembedWatch_.start();
     return hostShown_ ? 1 : 0;
   }
   if (it == icons_.end()) return 0;
@@ -284,13 +299,8 @@ void TrayIcons::hostAppeared() {
 void TrayIcons::hostGone() {
   if (!hostShown_) return;
   // XEmbed icons live on while an XEmbed tray stays on the display; the host's own XEmbed tray
-  // may go a moment after its name.
-  if (!iconsAreItems() && QSystemTrayIcon::isSystemTrayAvailable()) {
-    QTimer::singleShot(1000, this, [this] {
-      if (hostShown_ && !QSystemTrayIcon::isSystemTrayAvailable()) loseHost();
-    });
-    return;
-  }
+  // may go a moment after its name, which the XEmbed watch then sees.
+  if (!iconsAreItems() && QSystemTrayIcon::isSystemTrayAvailable()) return;
   loseHost();
 }
 

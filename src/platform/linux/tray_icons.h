@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSize>
+#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -31,9 +32,10 @@ class NativeWindows;
 // there the icon exports the menu that the menu source fills. XEmbed icons and hosts that ask
 // the item for its menu get the program's own pop-up through kWmRButtonUp.
 //
-// The tray host is followed for the whole run: when it leaves the bus, its icons are gone
-// with it, as the shell's are when it ends, and the host callback hears false; when a host is
-// registered again, it hears true, and the program adds its icon again (kNimAdd).
+// The tray host is followed for the whole run: when it leaves the bus (or an XEmbed tray
+// leaves the display), its icons are gone with it, as the shell's are when it ends, and the
+// host callback hears false; when a host is registered again (or an XEmbed tray appears), it
+// hears true, and the program adds its icon again (kNimAdd).
 class TrayIcons : public QObject {
   Q_OBJECT
 
@@ -102,6 +104,8 @@ class TrayIcons : public QObject {
   HostCallback hostCallback_;
   // Whether a notification area showed the icons when last heard of.
   bool hostShown_ = false;
+  // Follows an XEmbed tray, which says nothing on the bus.
+  QTimer xembedWatch_;
   std::map<Key, Entry> icons_;
   // The tray host's first answer, asked for when the tray is set up (see systemTrayAvailable).
   std::optional<QDBusPendingCall> early_;

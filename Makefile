@@ -4,7 +4,9 @@
 # Each installs what it needs from Debian's packages when it is missing.
 # Further targets: make windows (the two Windows programs), make fuzz (longer fuzzing),
 # make test-linux (the Linux program's own tests alone), make bench (the benchmarks' figures;
-# about 15 minutes).
+# about 15 minutes), make package (the release files in build/package/), make package-check
+# (two release builds compared; make test runs it where CI is set or PACKAGE_CHECK=1),
+# make test-package (the release files' checks alone), make screenshots (the README's images).
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -31,11 +33,19 @@ PKGS_LINUX_TEST := dbus-daemon python3 python3-dbus python3-gi python3-dbusmock 
   xvfb xdotool x11-utils xclip imagemagick trayer faketime tzdata locales \
   xfce4-panel xfconf xscreensaver mate-screensaver
 
+# The release files: CPack's DEB generator with dpkg-shlibdeps, the Windows zip, the checks
+# of each ecosystem's tools (lintian, appstreamcli, desktop-file-validate, man), unzip for the
+# zip's test, diffoscope to name a difference between two builds, optipng for the screenshots.
+PKGS_PACKAGE := git dpkg-dev python3 lintian appstream desktop-file-utils man-db groff-base \
+  unzip file
+PKGS_REPRODUCIBLE := diffoscope-minimal
+PKGS_SCREENSHOTS := optipng
+
 PKGS_BENCH := stress-ng
 BENCH_TARGETS := slumbrix bench_headless_hour bench_floor_window bench_meter_probe bench_map_watch
 
 .PHONY: all run test format unit fuzz fuzz-short fuzz-build windows test-windows linux \
-  test-linux bench clean FORCE
+  test-linux package package-check test-package screenshots bench clean FORCE
 
 all: test
 
@@ -92,7 +102,33 @@ test-linux:
 	cmake --build --preset debug -j $(JOBS)
 	ctest --preset debug -L '^(qt|e2e)$$' -j $(JOBS)
 
-test: format unit fuzz-short test-windows test-linux
+# The release files: build/package/slumbrix_<version>_amd64.deb and
+# build/package/slumbrix-<version>-windows.zip, the same bytes from any folder.
+package:
+	@$(ENSURE) $(PKGS_CORE) $(PKGS_QT) $(PKGS_WINDOWS) $(PKGS_PACKAGE)
+	scripts/make-package.sh $(JOBS)
+
+# Two `make package` runs of the commit in different folders, compared (up to 45 minutes).
+package-check:
+	@$(ENSURE) $(PKGS_CORE) $(PKGS_QT) $(PKGS_WINDOWS) $(PKGS_PACKAGE) $(PKGS_REPRODUCIBLE)
+	scripts/check-reproducible.sh $(JOBS)
+
+# The release files checked by lintian, appstreamcli, desktop-file-validate and man; the
+# packaged Linux program and both programs of the zip started; the README's images sized.
+test-package: package
+	@$(ENSURE) $(PKGS_LINUX_TEST) $(PKGS_WINE)
+	scripts/test-package.sh $(JOBS)
+ifneq ($(CI)$(PACKAGE_CHECK),)
+	$(MAKE) --no-print-directory package-check
+endif
+
+# The README's images in docs/, from the real programs as released: the Linux window under
+# Xvfb and the Windows program under Wine in the look of XP and of 95.
+screenshots: package
+	@$(ENSURE) $(PKGS_LINUX_TEST) $(PKGS_WINE) $(PKGS_SCREENSHOTS)
+	scripts/make-screenshots.sh
+
+test: format unit fuzz-short test-windows test-linux test-package
 
 run: linux
 	build/debug/src/frontend/qt/slumbrix

@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   slumbrix::installProgramStyle();
   QApplication::setApplicationName(QStringLiteral("slumbrix"));
-  QApplication::setDesktopFileName(QStringLiteral("slumbrix"));
+  QApplication::setDesktopFileName(QStringLiteral("io.github.slumbrix.Slumbrix"));
   QApplication::setWindowIcon(slumbrix::iconByName(QStringLiteral("slumbrix")));
 
   slumbrix::LinuxPlatform platform;

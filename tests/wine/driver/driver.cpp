@@ -10,6 +10,8 @@
 //                                        any characters ("*" alone: any but empty)
 //   driver items TITLE NAME              a list's items, one a line, then "= chosen"
 //   driver state TITLE [NAME]            "enabled visible checked" as 0/1 (NAME "-": the form)
+//   driver rect TITLE                    the form window's "left top width height" on the
+//                                        screen, frame and caption included
 //   driver wait-state TITLE NAME STATE [ms]  until state prints STATE
 //   driver choose TITLE NAME ITEM        the user picks ITEM from a list
 //   driver type TITLE NAME TEXT          the user selects all and types TEXT
@@ -139,6 +141,11 @@ bool readCommand(const Args& a) {
     std::printf("= %s\n", valid ? items[static_cast<std::size_t>(chosen)].c_str() : "");
   } else if (command == "state") {
     std::printf("%s\n", state(a.at(1), a.size() > 2 ? a.at(2) : "-").c_str());
+  } else if (command == "rect") {
+    RECT r{};
+    if (GetWindowRect(form(a.at(1)), &r) == FALSE) fail("no rectangle of \"" + a.at(1) + "\"");
+    std::printf("%ld %ld %ld %ld\n", static_cast<long>(r.left), static_cast<long>(r.top),
+                static_cast<long>(r.right - r.left), static_cast<long>(r.bottom - r.top));
   } else {
     return false;
   }
@@ -278,23 +285,30 @@ void press(const std::string& key) {
 }
 
 // Focuses the field with a click of the mouse, as the user would, and waits for the focus.
+// A click that lands while the form is still becoming the foreground window can be lost on a
+// loaded machine, so the click is made again (a second click into a field only moves its caret).
 void clickInto(HWND form, HWND field, const std::string& name) {
   SetForegroundWindow(form);
   RECT box{};
   GetWindowRect(field, &box);
   const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
   if (WindowFromPoint(centre) != field) fail("something covers " + name);
-  SetCursorPos(centre.x, centre.y);
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
   const DWORD thread = GetWindowThreadProcessId(field, nullptr);
-  if (!waitFor(kDefaultWaitMs, [&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(thread, &info) != FALSE && info.hwndFocus == field &&
-               GetForegroundWindow() == form;
-      }))
-    fail(name + " did not take the focus from a click");
+  const auto focused = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) != FALSE && info.hwndFocus == field &&
+           GetForegroundWindow() == form;
+  };
+  constexpr int kClicks = 4;
+  for (int click = 0; click < kClicks; ++click) {
+    if (click > 0) SetForegroundWindow(form);
+    SetCursorPos(centre.x, centre.y);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    if (waitFor(kDefaultWaitMs / kClicks, focused)) return;
+  }
+  fail(name + " did not take the focus from a click");
 }
 
 bool keyboardCommand(const Args& a) {

@@ -36,6 +36,7 @@ void frmAbout::layout() {
   startCentered = true;
   icon = "about";
   font = defaultFont;
+  accessibility.role = AccessibleRole::Dialog;
 
   labelÜberCaption.setCaption("Slumbrix");
   labelÜberCaption.setBounds(Rect{240, 120, 2190, 360});
@@ -53,6 +54,7 @@ void frmAbout::layout() {
   txtÜberProg.setBounds(Rect{240, 600, 4575, 2415});
   txtÜberProg.tabIndex = 2;
   txtÜberProg.font = defaultFont;
+  txtÜberProg.accessibility.labelledBy = &labelÜberCaption;
 
   Picture1.picture = "logo";
   Picture1.borderStyle = BorderStyle::None;

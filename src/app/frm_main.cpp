@@ -7,6 +7,7 @@ namespace slumbrix {
 frmMain::frmMain(WindowSystem& windowSystem, Platform& platform)
     : Form("frmMain", windowSystem), platform_(platform) {
   layout();
+  describeAccessibility();
   connectHandlers();
 }
 

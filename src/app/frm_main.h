@@ -183,6 +183,8 @@ class frmMain : public Form {
 
  private:
   void layout();
+  // What a screen reader is told beyond the controls' kinds and captions.
+  void describeAccessibility();
   void connectHandlers();
 
   Platform& platform_;

@@ -25,6 +25,10 @@ void spinPair(TextBox& text, VScrollBar& spin, const char* initial, int maxLengt
   spin.setValue(value);
   spin.SmallChange = 1;
   spin.LargeChange = 1;
+  // The arrows are reached from the keyboard through their field (Up and Down), so they are
+  // no stop of their own in the tab order.
+  spin.tabStop = false;
+  text.spinButton = &spin;
 }
 
 }  // namespace

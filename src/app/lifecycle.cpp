@@ -8,11 +8,6 @@
 #include "platform/windows_values.h"
 
 namespace slumbrix {
-namespace {
-
-constexpr std::int16_t kEscape = 27;
-
-}  // namespace
 
 void frmMain::start() {
   Form_Initialize();
@@ -56,7 +51,7 @@ void frmMain::Form_Load() {
 void frmMain::Form_Activate() {}
 
 void frmMain::Form_KeyPress(std::int16_t& keyAscii) {
-  if (keyAscii == kEscape) HideWindow();
+  if (keyAscii == kAsciiEscape) HideWindow();
 }
 
 void frmMain::Form_Unload(std::int16_t& cancel) {

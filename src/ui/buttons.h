@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/control.h"
 
@@ -57,6 +58,15 @@ class OptionButton : public Control {
 
   std::function<void()> Click;
   bool click();  // user input
+
+  // The option buttons of this one's group (its container), in tab order.
+  std::vector<OptionButton*> group() const;
+  // Whether this button is the group's stop in the tab order: the selected one, or the first
+  // in tab order while none that can take the focus is selected.
+  bool isGroupTabStop() const;
+  // The next (or previous) option of the group that the user can reach, in tab order and
+  // round from the last to the first; this button itself when there is no other.
+  OptionButton* neighbour(bool forward);
 
  private:
   void clearGroup();

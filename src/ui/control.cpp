@@ -60,6 +60,13 @@ void Label::setCaption(std::string caption) {
   if (caption_ == caption) return;
   caption_ = std::move(caption);
   notify(Property::Caption);
+  if (announcesChanges) notify(Property::Announcement);
+}
+
+void Label::setCaptionQuietly(std::string caption) {
+  if (caption_ == caption) return;
+  caption_ = std::move(caption);
+  notify(Property::Caption);
 }
 
 }  // namespace slumbrix

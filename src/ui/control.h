@@ -5,12 +5,26 @@
 #include <string>
 #include <vector>
 
+#include "ui/accessible_role.h"
 #include "ui/appearance.h"
 
 namespace slumbrix {
 
 class Form;
 class Control;
+class VScrollBar;
+
+// How a screen reader sees a control beyond its kind and caption (ui/accessible.h). The form
+// sets these with its design-time values.
+struct Accessibility {
+  // The control whose caption names this one (the label or option before a field).
+  const Control* labelledBy = nullptr;
+  // A role other than the one of the control's kind.
+  std::optional<AccessibleRole> role;
+  // A text field's arrows: the field and the arrows are one spin button. Set on both.
+  VScrollBar* spinArrows = nullptr;
+  const Control* spinField = nullptr;
+};
 
 enum class ControlKind {
   Form,
@@ -43,6 +57,8 @@ enum class Property {
   Interval,
   Drawing,
   Selection,
+  // Not a property: a label that tells of its changes has a new caption to announce.
+  Announcement,
 };
 
 // The real widget (or timer) behind a control. The model reports every property change to it;
@@ -86,6 +102,7 @@ class Control {
   BorderStyle borderStyle = BorderStyle::None;
   bool autoSize = false;
   std::string toolTipText;
+  Accessibility accessibility;
 
   bool Enabled() const { return enabled_; }
   void setEnabled(bool enabled);
@@ -124,13 +141,17 @@ class Frame : public Control {
   std::string caption_;
 };
 
-// A static text.
+// A static text. A status line (announcesChanges) tells a screen reader of each new caption
+// as it is set; setCaptionQuietly changes it without that, for a value that a reader looks up
+// when it wants to (a countdown's every second).
 class Label : public Control {
  public:
   explicit Label(std::string name, int index = -1)
       : Control(ControlKind::Label, std::move(name), index) {}
   const std::string& Caption() const { return caption_; }
   void setCaption(std::string caption);
+  void setCaptionQuietly(std::string caption);
+  bool announcesChanges = false;
 
  private:
   std::string caption_;

@@ -17,8 +17,8 @@ bool takesFocus(const Control& control) {
     case ControlKind::VScrollBar:
       return true;
     case ControlKind::OptionButton:
-      // Tab reaches a group of option buttons at its chosen one.
-      return static_cast<const OptionButton&>(control).Value();
+      // A group of option buttons is one stop of the tab order.
+      return static_cast<const OptionButton&>(control).isGroupTabStop();
     default:
       return false;
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/keys.h"
 #include "ui/window_system.h"
 
 namespace slumbrix {
@@ -85,8 +86,17 @@ class Form : public Control {
   // selected, as in a dialog.
   Control* tab(const Control* from, bool forward);
 
-  // User input: a key that reaches the form itself (no control has the focus).
+  // User input: a character typed while no control has the focus, for the form's KeyPress.
   bool keyPress(std::int16_t keyAscii);
+  // User input: a key pressed or let go in the form's window while `focus` has the focus
+  // (null: no control has it). The form acts on what is its to decide (Tab, Enter on a
+  // button, the arrows in an option group and on a spin button or its field, the editing and
+  // clipboard keys of a text field, Escape, F10 and Alt for the menu bar) and says who deals
+  // with the key (keyboard.cpp). The front end moves the focus where the outcome says.
+  KeyOutcome keyDown(Control* focus, const KeyStroke& stroke);
+  KeyOutcome keyUp(const KeyStroke& stroke);
+  // True while the form shows a menu bar: a visible menu of its own.
+  bool hasMenuBar() const;
   // A mouse move over the form, x and y in twips; the tray icon's callback arrives this way,
   // also while a modal window is open.
   bool mouseMove(int button, int shift, double x, double y);
@@ -101,6 +111,8 @@ class Form : public Control {
 
  private:
   Control* ref_ptr(std::unique_ptr<Control> control);
+  // A key pressed while no control has the focus.
+  KeyOutcome formKey(const KeyStroke& stroke);
   void releaseModal();
 
   WindowSystem& windowSystem_;
@@ -111,6 +123,7 @@ class Form : public Control {
   bool shown_ = false;
   Form* modalOwner_ = nullptr;
   Form* modalChild_ = nullptr;
+  bool altAlone_ = false;  // Alt is down and no other key came since
 };
 
 }  // namespace slumbrix

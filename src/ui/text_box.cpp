@@ -157,6 +157,19 @@ bool TextBox::cut() {
   return pressDelete();
 }
 
+TextBox::EditCommands TextBox::editCommands() {
+  EditCommands commands;
+  if (!isUsable()) return commands;
+  const bool selection = selLength_ > 0;
+  WindowSystem* ws = windowSystem();
+  commands.cut = !locked_ && selection;
+  commands.copy = selection;
+  commands.paste = !locked_ && ws != nullptr && !pastedText(ws->clipboardText(), multiLine).empty();
+  commands.remove = !locked_ && selection;
+  commands.selectAll = !text_.empty();
+  return commands;
+}
+
 bool TextBox::pasteClipboard() {
   WindowSystem* ws = windowSystem();
   if (!isUsable() || locked_ || ws == nullptr) return false;

@@ -5,9 +5,11 @@
 #include <string>
 
 #include "ui/control.h"
+#include "ui/keys.h"
 
 namespace slumbrix {
 
+class VScrollBar;
 class WindowSystem;
 
 // A text field. Text is held in the system's narrow encoding, one character a byte; a field
@@ -23,8 +25,8 @@ class TextBox : public Control {
  public:
   static constexpr std::int16_t kCtrlA = 1;
   static constexpr std::int16_t kCtrlC = 3;
-  static constexpr std::int16_t kBackspace = 8;
-  static constexpr std::int16_t kEnter = 13;
+  static constexpr std::int16_t kBackspace = kAsciiBackspace;
+  static constexpr std::int16_t kEnter = kAsciiEnter;
   static constexpr std::int16_t kCtrlV = 22;
   static constexpr std::int16_t kCtrlX = 24;
 
@@ -41,6 +43,9 @@ class TextBox : public Control {
   void setLocked(bool locked);
   bool multiLine = false;
   bool verticalScrollBar = false;
+  // The spin button beside a number field: with the focus in the field, Up and Down press its
+  // arrows and Page Up and Page Down its page steps. Null for a plain field.
+  VScrollBar* spinButton = nullptr;
 
   int SelStart() const { return selStart_; }
   // Places the caret (the program's own move; no selection).
@@ -69,6 +74,18 @@ class TextBox : public Control {
   bool copy();
   bool cut();
   bool pasteClipboard();
+
+  // What the field's context menu offers now: each command is available when it would do
+  // something (cut and delete need an editable field and a selection, copy a selection,
+  // paste an editable field and text on the clipboard, select all a text).
+  struct EditCommands {
+    bool cut = false;
+    bool copy = false;
+    bool paste = false;
+    bool remove = false;
+    bool selectAll = false;
+  };
+  EditCommands editCommands();
 
  private:
   void edit(std::string text, int caret);

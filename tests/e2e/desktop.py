@@ -13,6 +13,9 @@ from processes import wait_for  # noqa: E402
 from program import Program, TrayItem  # noqa: E402
 
 
+AT_SPI_BUS_LAUNCHER = '/usr/libexec/at-spi-bus-launcher'
+
+
 def program_path():
     path = os.environ.get('SLUMBRIX_PROGRAM', '')
     if not os.access(path, os.X_OK):
@@ -28,6 +31,22 @@ class Desktop(shared.Desktop):
         process = self.spawn([program_path()], env=env, stdout=subprocess.DEVNULL,
                              log=f'program-{len(self.processes)}')
         return Program(process, self.run)
+
+    def start_accessibility_bus(self):
+        '''The accessibility bus of this desktop's session (at-spi-bus-launcher, which starts
+        the bus and its registry and names it on the display); the environment in which a
+        screen reader's client finds it.'''
+        env = {name: value for name, value in self.environment().items()
+               if name != 'NO_AT_BRIDGE'}
+        self.spawn([AT_SPI_BUS_LAUNCHER, '--launch-immediately'], env=env,
+                   stdout=subprocess.DEVNULL, log='at-spi-bus')
+        wait_for('the accessibility bus', lambda: self._session.name_has_owner('org.a11y.Bus'))
+        return env
+
+    def start_accessible_program(self):
+        '''Starts the program with its accessibility bridge on, as under a screen reader.'''
+        return self.start_program(QT_ACCESSIBILITY='1', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
+                                  NO_AT_BRIDGE=None)
 
     def tray_item(self):
         '''The one tray item, once it is registered.'''

@@ -105,12 +105,14 @@ TEST_F(WidgetInput, SpinArrowsStepTheModel) {
   QTest::mouseClick(spin, Qt::LeftButton, {}, down);
   QTest::mouseClick(spin, Qt::LeftButton, {}, down);  // at the lower bound: nothing
   EXPECT_EQ(form.vsPeriod.Value(), 1);
-  spin->setFocus();
-  QTest::keyClick(spin, Qt::Key_Up);
+  // From the keyboard the arrows are reached through their field.
+  auto* period = widgetOf<QLineEdit>(form.txtPeriod);
+  period->setFocus();
+  QTest::keyClick(period, Qt::Key_Up);
   EXPECT_EQ(form.vsPeriod.Value(), 2);
-  QTest::keyClick(spin, Qt::Key_PageUp);  // a page is one step on these spin buttons
+  QTest::keyClick(period, Qt::Key_PageUp);  // a page is one step on these spin buttons
   EXPECT_EQ(form.vsPeriod.Value(), 3);
-  QTest::keyClick(spin, Qt::Key_PageDown);
+  QTest::keyClick(period, Qt::Key_PageDown);
   EXPECT_EQ(form.vsPeriod.Value(), 2);
 
   // The hour's arrows are off with the field.

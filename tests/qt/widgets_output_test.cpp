@@ -96,9 +96,10 @@ TEST_F(WidgetOutput, FontsAndColours) {
 TEST_F(WidgetOutput, TheTabOrderIsTheForms) {
   EXPECT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(form.cmdTimer));  // tab index 0
   // Tab index 1 and 2 are the frame and the picture box, which take no focus; the option
-  // button "Activate at:" (6) is not the chosen one, and the check box (8) is hidden.
-  const Control* expected[] = {&form.txtPeriod, &form.cmbUnit, &form.opt0, &form.vsPeriod,
-                               &form.vsBlink};
+  // button "Activate at:" (6) is not the chosen one, the spin buttons are reached through
+  // their fields, and the check box (8) is hidden.
+  const Control* expected[] = {&form.txtPeriod, &form.cmbUnit, &form.opt0, &form.txtBlink,
+                               &form.chkBlink};
   for (const Control* control : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(*control)) << control->name();
@@ -113,7 +114,7 @@ TEST_F(WidgetOutput, TheTabOrderIsTheForms) {
   EXPECT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(*order.at(3)));
   // A field reached by Tab has its whole text selected, in the model as in the widget.
   form.txtBlink.setText("30");
-  widgetOf<QWidget>(form.vsBlink)->setFocus();
+  widgetOf<QWidget>(form.opt0)->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   ASSERT_EQ(QApplication::focusWidget(), widgetOf<QWidget>(form.txtBlink));
   EXPECT_EQ(form.txtBlink.SelLength(), 2);

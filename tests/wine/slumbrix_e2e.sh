@@ -162,6 +162,75 @@ expect "priority raised" "$(calls "$trace" | grep -E '^Set(Thread|Priority)' | p
   "SetThreadPriority(-2,2)=1|SetPriorityClass(-1,128)=1"
 shot main
 
+# ---- The keyboard alone: each mode armed and disarmed, About opened and closed -----------------
+# The first control has the focus from the start, and the window shows it.
+driver wait-focus "$title" cmdTimer && echo "ok $version: the focus on cmdTimer and shown from the start"
+driver press "$title" enter
+expect "Enter arms the period" "$(driver wait-text "$title" cmdTimer "Deactivate Timer" 5000)" \
+  "Deactivate Timer"
+driver wait-state "$title" frame "0 1 0" 5000
+driver press "$title" enter
+driver wait-text "$title" lblStatus "Timer Deactivated" 5000 >/dev/null
+driver wait-state "$title" frame "1 1 0" 5000 && echo "ok $version: Enter disarms it"
+driver press "$title" tab tab tab
+driver wait-focus "$title" "opt(0)"
+driver press "$title" down
+driver wait-focus "$title" "opt(1)"
+driver wait-state "$title" "opt(1)" "1 1 1" 5000
+expect "Down selects \"Activate at:\" as a click" "$(driver state "$title" txtHour)" "1 1 0"
+shot keyboard
+driver press "$title" shift+tab
+driver wait-focus "$title" cmdTimer
+driver press "$title" enter
+driver wait-text "$title" cmdTimer "Deactivate Timer" 5000 >/dev/null
+expect_match "the clock time armed by keys" \
+  "$(driver wait-text "$title" lblStatus "* Seconds to the execution" 2000)" \
+  '^[0-9]+ Seconds to the execution$'
+driver press "$title" enter
+driver wait-text "$title" lblStatus "Timer Deactivated" 5000 >/dev/null
+echo "ok $version: the clock time disarmed by keys"
+driver press "$title" tab down
+driver wait-focus "$title" Option1
+driver wait-state "$title" txtAuslastung "1 1 0" 5000
+# The CPU watch fires below 1 %: a busy loop keeps the meter above it while the watch is armed.
+busy_until=$((SECONDS + 5))
+while ((SECONDS < busy_until)); do :; done &
+busy_pid=$!
+sleep 1.5
+driver press "$title" tab tab
+driver wait-focus "$title" cmdTimer
+driver press "$title" enter
+expect "the CPU watch armed by keys" \
+  "$(driver wait-text "$title" lblStatus "The CPU-Usage is supervised" 5000)" \
+  "The CPU-Usage is supervised"
+driver press "$title" enter
+driver wait-text "$title" lblStatus "Timer Deactivated" 5000 >/dev/null
+echo "ok $version: the CPU watch disarmed by keys"
+kill "$busy_pid" 2>/dev/null || true
+wait "$busy_pid" 2>/dev/null || true
+driver press "$title" shift+tab shift+tab down  # round the group's end, to "Activate in:"
+driver wait-focus "$title" "opt(0)"
+driver wait-state "$title" txtPeriod "1 1 0" 5000
+driver press "$title" shift+tab shift+tab shift+tab
+driver wait-focus "$title" cmdTimer
+driver press "$title" f10
+driver wait-menu "$title" on
+driver press "$title" escape
+driver wait-menu "$title" off && echo "ok $version: F10 enters the menu bar, Escape leaves it"
+driver press "$title" alt
+driver wait-menu "$title" on
+driver press "$title" down enter
+driver wait-window "About $title" 5000
+driver wait-state "$title" - "0 1 0" 5000 && echo "ok $version: About opened by keys alone"
+driver press "About $title" enter
+driver gone "About $title" 5000
+driver wait-state "$title" - "1 1 0" 5000 && echo "ok $version: About closed by Enter"
+# The two time modes sent their tooltips when armed and when disarmed; the CPU watch sends none.
+expect_match "tray sends of the keyboard's modes" \
+  "$(tray_sends "$trace" | cut -d' ' -f2- | paste -sd '|')" \
+  '^0 No action started\|1 Shutdown on .*\|1 No action started\|1 Shutdown on .*\|1 No action started$'
+keyboard_sends=$(tray_sends "$trace" | wc -l)
+
 # ---- The About window, modal -------------------------------------------------------------
 driver menu "$title" ueber
 driver wait-window "About $title" 5000
@@ -192,7 +261,7 @@ expect "tray sends of the second start" "$(tray_sends "$second_trace" | wc -l)" 
 driver wait-state "$title" - "1 1 0" 5000 && echo "ok $version: the first instance runs on"
 
 expect "tray sends before arming (Tray and Restore send nothing)" \
-  "$(tray_sends "$trace" | cut -d' ' -f2- | paste -sd '|')" "0 No action started"
+  "$(tray_sends "$trace" | wc -l)" "$keyboard_sends"
 
 # ---- The number field takes digits only; the arrows step it ------------------------------------
 # Read by waiting for the text: one read alone may find a loaded machine's program busy.
@@ -284,7 +353,11 @@ case "$version" in
     want="LockWorkStation()|Shell_NotifyIconA(2)=1"
     ;;
   *)
-    driver menu "$title" beendn
+    # The File menu's "Exit Slumbrix" from the keyboard alone.
+    driver wait-focus "$title" cmdTimer
+    driver press "$title" f10
+    driver wait-menu "$title" on
+    driver press "$title" down down enter
     driver gone "$title" 10000
     want="Shell_NotifyIconA(2)=1"
     ;;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -17,30 +16,6 @@
 #include "frontend/qt/widget_factory.h"
 
 namespace slumbrix {
-namespace {
-
-// The character of a key as the form's key handler takes it; 0 for keys that make none.
-std::int16_t keyAsciiOf(const QKeyEvent& event) {
-  switch (event.key()) {
-    case Qt::Key_Escape:
-      return 27;
-    case Qt::Key_Backspace:
-      return 8;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 13;
-    case Qt::Key_Tab:
-      return 9;
-    default:
-      break;
-  }
-  const QString text = event.text();
-  if (text.size() != 1 || text.at(0).unicode() > 0xFF) return 0;
-  return static_cast<std::int16_t>(text.at(0).unicode());
-}
-
-}  // namespace
-
 FormWindow::FormWindow(QtWindowSystem& windowSystem, Form& form, Handle handle)
     : QWidget(nullptr), QtPeer(form), windowSystem_(windowSystem), handle_(handle) {
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -48,7 +23,9 @@ FormWindow::FormWindow(QtWindowSystem& windowSystem, Form& form, Handle handle)
   if (!form.fixedDialog) flags |= Qt::WindowMinMaxButtonsHint;
   setWindowFlags(flags);
   setAttribute(Qt::WA_DeleteOnClose, false);
-  setFocusPolicy(Qt::StrongFocus);
+  // The window takes the focus only when none of its controls can (the keys then reach the
+  // form); a click on its background leaves the focus where it is.
+  setFocusPolicy(Qt::TabFocus);
   setFont(fontOf(form, form));
   setWindowTitle(fromAnsi(form.Caption()));
   QIcon icon = iconByName(fromAnsi(form.icon));
@@ -126,8 +103,33 @@ void FormWindow::focusFirst() {
   if (focusWidget() != nullptr || form() == nullptr) return;
   const std::vector<Control*> order = form()->tabOrder();
   if (order.empty()) return;
-  const auto it = widgets_.find(order.front());
-  if (it != widgets_.end()) it->second->setFocus(Qt::TabFocusReason);
+  focusControl(*order.front());
+}
+
+void FormWindow::focusControl(const Control& control) {
+  const auto it = widgets_.find(&control);
+  if (it == widgets_.end()) return;
+  // A move by the keyboard: the style shows where the focus is (Qt marks the window so only
+  // for the Tab key it handles itself).
+  setAttribute(Qt::WA_KeyboardFocusChange);
+  it->second->setFocus(Qt::TabFocusReason);
+}
+
+void FormWindow::enterMenuBar() {
+  if (menuBar_ == nullptr) return;
+  for (QAction* menu : menuBar_->actions()) {
+    if (!menu->isVisible() || menu->isSeparator()) continue;
+    menuBar_->setActiveAction(menu);
+    return;
+  }
+}
+
+void FormWindow::typeIntoForm(const QString& text) {
+  for (QChar c : text) {
+    if (form() == nullptr) return;
+    if (c.unicode() >= 32 && c.unicode() <= 0xFF)
+      form()->keyPress(static_cast<std::int16_t>(c.unicode()));
+  }
 }
 
 bool FormWindow::focusNextPrevChild(bool next) {
@@ -179,18 +181,6 @@ void FormWindow::closeEvent(QCloseEvent* event) {
   if (form == nullptr) return event->accept();
   event->ignore();
   form->requestClose();
-}
-
-void FormWindow::keyPressEvent(QKeyEvent* event) {
-  // A key reaches the form only when none of its controls has the focus; keys that a
-  // control left unhandled stop here.
-  QWidget* focus = QApplication::focusWidget();
-  const std::int16_t key = keyAsciiOf(*event);
-  if ((focus != nullptr && focus != this && isAncestorOf(focus)) || key == 0 || form() == nullptr) {
-    event->ignore();
-    return;
-  }
-  form()->keyPress(key);
 }
 
 }  // namespace slumbrix

@@ -48,6 +48,14 @@ class FormWindow : public QWidget, public QtPeer {
 
   // Gives the focus to the first control in the form's tab order, unless a control has it.
   void focusFirst();
+  // Moves the focus to the control's widget, shown as a move by the keyboard.
+  void focusControl(const Control& control);
+  // Opens the first menu of the menu bar, as F10 or Alt does.
+  void enterMenuBar();
+  // Characters typed while no control has the focus, for the form's key handler.
+  void typeIntoForm(const QString& text);
+  // The control whose widget is `widget` or holds it; null for none.
+  Control* controlOf(const QWidget* widget) const;
   // Rebuilds the menu bar once control returns to the event loop.
   void scheduleMenuBar();
 
@@ -55,7 +63,6 @@ class FormWindow : public QWidget, public QtPeer {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   // Tab and Shift+Tab (and Qt's own moves away from a widget that lost its use) go where the
   // form's tab order says.
   bool focusNextPrevChild(bool next) override;
@@ -65,8 +72,6 @@ class FormWindow : public QWidget, public QtPeer {
   void registerContainer(const Control& control, QWidget* widget, QPoint innerOffset);
   void applyFocusPolicies();
   void rebuildMenuBar();
-  // The control whose widget is `widget` or holds it; null for none.
-  Control* controlOf(const QWidget* widget) const;
 
   QtWindowSystem& windowSystem_;
   Handle handle_;

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "frontend/qt/appearance_qt.h"
+#include "frontend/qt/control_accessible.h"
 #include "frontend/qt/menus.h"
 #include "frontend/qt/message_box.h"
 #include "frontend/qt/qt_text.h"
@@ -41,7 +42,10 @@ void centre(QWidget& window) {
 QtWindowSystem::QtWindowSystem() {
   // The program lives on with its windows hidden; it ends through endProgram only.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Every key of a form's window goes to its form first.
+  qApp->installEventFilter(&keys_);
   installFontSubstitutions();
+  installControlAccessibility();
   QApplication::setFont(defaultFont());
   // exit(), not quit(): quit() asks every window to close first, and a form's window refuses.
   // The queued exit covers an end that comes before the event loop has started.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "frontend/qt/form_window.h"
+#include "frontend/qt/keys_qt.h"
 #include "platform/linux/native_windows.h"
 #include "ui/window_system.h"
 
@@ -53,6 +54,7 @@ class QtWindowSystem : public WindowSystem, public NativeWindows {
   void setOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
 
  private:
+  KeyFilter keys_;
   std::map<const Form*, QPointer<FormWindow>> windows_;
   Handle nextHandle_ = 0x10010;
   bool ended_ = false;

@@ -1,8 +1,9 @@
 #include "frontend/qt/simple_peers.h"
 
 #include <qdrawutil.h>
+#include <QAbstractItemView>
 #include <QFontMetrics>
-#include <QKeyEvent>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 #include "frontend/qt/appearance_qt.h"
+#include "frontend/qt/control_accessible.h"
 #include "frontend/qt/qt_text.h"
 #include "frontend/qt/widget_peer.h"
 
@@ -34,8 +36,10 @@ void LabelPeer::propertyChanged(Control& control, Property property) {
   auto& label = static_cast<Label&>(control);
   if (property == Property::Caption) {
     setText(fromAnsi(label.Caption()));
+    reportAccessibleChange(*this, label, property);
     property = Property::Bounds;  // a label that sizes itself follows its text
   }
+  if (property == Property::Announcement) return reportAccessibleChange(*this, label, property);
   if (property == Property::Bounds && label.autoSize) {
     const QRect rect = window_.pixelRect(label);
     setGeometry(QRect(rect.topLeft(), sizeHint()));
@@ -98,16 +102,6 @@ void ButtonPeer::propertyChanged(Control& control, Property property) {
   applyCommon(window_, *this, control, property);
 }
 
-void ButtonPeer::keyPressEvent(QKeyEvent* event) {
-  // Enter presses the button that has the focus, as Space does.
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-      event->modifiers() == Qt::NoModifier) {
-    click();
-    return;
-  }
-  QPushButton::keyPressEvent(event);
-}
-
 CheckBoxPeer::CheckBoxPeer(FormWindow& window, CheckBox& box, QWidget* parent)
     : QCheckBox(parent), QtPeer(box), window_(window) {
   applyColors(*this, box, QPalette::WindowText, QPalette::Window);
@@ -162,7 +156,19 @@ ComboPeer::ComboPeer(FormWindow& window, ComboBox& combo, QWidget* parent)
     // The list shows what the model chose, also when it refused.
     if (control_ != nullptr) showChoice();
   });
+  connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this](const QItemSelection& added) { itemSelected(added); });
   initializeWidget(window, *this, *this, combo, {Property::List});
+}
+
+void ComboPeer::itemSelected(const QItemSelection& added) {
+  // While the list is open, moving through it chooses nothing until Enter or a click; closed,
+  // only a screen reader selects in it, and that is a choice like a click.
+  if (control_ == nullptr || showing_ || view()->isVisible()) return;
+  const QModelIndexList rows = added.indexes();
+  auto& combo = static_cast<ComboBox&>(*control_);
+  if (!rows.isEmpty() && rows.last().row() != combo.ListIndex()) combo.choose(rows.last().row());
+  if (control_ != nullptr) showChoice();
 }
 
 void ComboPeer::propertyChanged(Control& control, Property property) {
@@ -179,7 +185,16 @@ void ComboPeer::propertyChanged(Control& control, Property property) {
 
 void ComboPeer::showChoice() {
   const QSignalBlocker blocker(this);
-  setCurrentIndex(static_cast<ComboBox*>(control_)->ListIndex());
+  showing_ = true;
+  const int index = static_cast<ComboBox*>(control_)->ListIndex();
+  setCurrentIndex(index);
+  // The list's own selection shows the model's choice too, also after a refused one.
+  if (index >= 0)
+    view()->selectionModel()->select(model()->index(index, modelColumn()),
+                                     QItemSelectionModel::ClearAndSelect);
+  else
+    view()->selectionModel()->clearSelection();
+  showing_ = false;
 }
 
 }  // namespace slumbrix

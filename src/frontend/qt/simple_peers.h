@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QItemSelection>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,14 +41,11 @@ class FramePeer : public QGroupBox, public QtPeer {
   FormWindow& window_;
 };
 
-// A push button; a click, Space or Enter on it reaches the model as click().
+// A push button; a click or Space on it reaches the model as click() (Enter is the form's).
 class ButtonPeer : public QPushButton, public QtPeer {
  public:
   ButtonPeer(FormWindow& window, CommandButton& button, QWidget* parent);
   void propertyChanged(Control& control, Property property) override;
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   FormWindow& window_;
@@ -80,7 +78,8 @@ class OptionPeer : public QRadioButton, public QtPeer {
   FormWindow& window_;
 };
 
-// A drop-down list that cannot be typed into; a choice reaches the model as choose().
+// A drop-down list that cannot be typed into; a choice reaches the model as choose(), also a
+// screen reader's selection of an item while the list is closed.
 class ComboPeer : public QComboBox, public QtPeer {
  public:
   ComboPeer(FormWindow& window, ComboBox& combo, QWidget* parent);
@@ -88,8 +87,10 @@ class ComboPeer : public QComboBox, public QtPeer {
 
  private:
   void showChoice();
+  void itemSelected(const QItemSelection& added);
 
   FormWindow& window_;
+  bool showing_ = false;
 };
 
 }  // namespace slumbrix

@@ -1,10 +1,11 @@
 #include "frontend/qt/spin_peer.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOption>
 #include <QStyleOptionButton>
 
+#include "frontend/qt/control_accessible.h"
 #include "frontend/qt/widget_peer.h"
 
 namespace slumbrix {
@@ -17,7 +18,9 @@ constexpr int kRepeatIntervalMs = 60;
 
 SpinPeer::SpinPeer(FormWindow& window, VScrollBar& bar, QWidget* parent)
     : QWidget(parent), QtPeer(bar), window_(window) {
-  setFocusPolicy(bar.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+  // Arrows that are no tab stop (those of a number field, reached through the field) take no
+  // focus from a click either: it stays where the user was typing.
+  setFocusPolicy(bar.tabStop ? Qt::StrongFocus : Qt::NoFocus);
   repeat_.setTimerType(Qt::PreciseTimer);
   connect(&repeat_, &QTimer::timeout, this, [this] {
     repeat_.setInterval(kRepeatIntervalMs);
@@ -33,6 +36,7 @@ void SpinPeer::propertyChanged(Control& control, Property property) {
     pressed_ = Arrow::None;
   }
   applyCommon(window_, *this, control, property);
+  reportAccessibleChange(*this, control, property);
   update();
 }
 
@@ -64,6 +68,12 @@ void SpinPeer::paintEvent(QPaintEvent*) {
     style()->drawPrimitive(i == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
                            &indicator, &painter, this);
   }
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect().adjusted(1, 1, -1, -1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+  }
 }
 
 void SpinPeer::mousePressEvent(QMouseEvent* event) {
@@ -79,27 +89,6 @@ void SpinPeer::mouseReleaseEvent(QMouseEvent* event) {
   repeat_.stop();
   pressed_ = Arrow::None;
   update();
-}
-
-void SpinPeer::keyPressEvent(QKeyEvent* event) {
-  auto* bar = static_cast<VScrollBar*>(control_);
-  if (bar == nullptr) return QWidget::keyPressEvent(event);
-  switch (event->key()) {
-    case Qt::Key_Up:
-      bar->arrowUp();
-      break;
-    case Qt::Key_Down:
-      bar->arrowDown();
-      break;
-    case Qt::Key_PageUp:
-      bar->pageUp();
-      break;
-    case Qt::Key_PageDown:
-      bar->pageDown();
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-  }
 }
 
 }  // namespace slumbrix

@@ -11,8 +11,8 @@ namespace slumbrix {
 
 // A vertical scroll bar used as a spin button: two arrow buttons, one above the other, and
 // nothing between them. The upper arrow is arrowUp() of the model, the lower one arrowDown();
-// held down, an arrow repeats. With the focus, the Up and Down keys do the same, and Page Up
-// and Page Down are the model's page steps.
+// held down, an arrow repeats. The form decides its keys (Form::keyDown); with the focus it
+// shows a focus rectangle.
 class SpinPeer : public QWidget, public QtPeer {
  public:
   SpinPeer(FormWindow& window, VScrollBar& bar, QWidget* parent);
@@ -23,7 +23,6 @@ class SpinPeer : public QWidget, public QtPeer {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void onDetach() override { repeat_.stop(); }
 
  private:

@@ -15,32 +15,27 @@
 
 namespace slumbrix {
 
-// What a text field's widget does with the user's editing: every key that makes a character
-// (control characters such as Ctrl+V included) goes to TextBox::typeChar, and the keys and
-// menu commands without one to the model's own calls (Delete, paste, cut, copy); the model then
-// tells the widget what it holds. The widget itself only moves the caret, selects with the
-// mouse and the Shift+arrow keys, and scrolls.
+// What a text field's widget does with the user's editing: the form decides every key first
+// (KeyFilter), typed characters go to TextBox::typeChar and the context menu's commands to the
+// model's own calls; the model then tells the widget what it holds. The widget itself only
+// moves the caret, selects with the mouse and the keys the form leaves it, and scrolls.
 class TextInput {
  public:
   virtual ~TextInput() = default;
 
- protected:
-  enum class KeyRoute { Model, Widget, Nobody };
+  // Tells the model where the caret and the selection are before an edit.
+  bool syncSelection();
+  // Types each character of the text into the field, through its key handler.
+  void typeText(const QString& text);
 
+ protected:
   // The widget's selection as start and length in the model's text.
   virtual std::pair<int, int> widgetSelection() const = 0;
   virtual TextBox* textBox() const = 0;
 
-  // Takes a key press; says who handles it.
-  KeyRoute routeKey(const QKeyEvent& event);
-  void routeCommit(const QString& text);
-  // The context menu: Cut, Copy, Paste, Delete and Select All, each through the model.
+  // The context menu: Cut, Copy, Paste, Delete and Select All, each through the model, each
+  // offered when the model says it would do something.
   void showContextMenu(QWidget& widget, const QPoint& globalPos);
-
- private:
-  // Tells the model where the caret and the selection are before an edit.
-  bool syncSelection();
-  void typeText(const QString& text);
 };
 
 // The part the one-line and the multi-line field share: the events that carry the user's
@@ -55,21 +50,8 @@ class TextFieldPeer : public Widget, public QtPeer, public TextInput {
   }
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    switch (routeKey(*event)) {
-      case KeyRoute::Model:
-        event->accept();
-        break;
-      case KeyRoute::Widget:
-        Widget::keyPressEvent(event);
-        break;
-      case KeyRoute::Nobody:
-        event->ignore();
-        break;
-    }
-  }
   void inputMethodEvent(QInputMethodEvent* event) override {
-    routeCommit(event->commitString());
+    typeText(event->commitString());
     event->accept();
   }
   void contextMenuEvent(QContextMenuEvent* event) override {

@@ -2,6 +2,7 @@
 
 #include "frontend/qt/appearance_qt.h"
 #include "frontend/qt/qt_text.h"
+#include "ui/accessible.h"
 
 namespace slumbrix {
 
@@ -25,6 +26,9 @@ void initializeWidget(FormWindow& window, QWidget& widget, ControlPeer& peer, Co
                       std::initializer_list<Property> own) {
   if (const Form* form = window.form()) widget.setFont(fontOf(control, *form));
   if (!control.toolTipText.empty()) widget.setToolTip(fromAnsi(control.toolTipText));
+  // A free text field keeps Qt's own accessibility interface; the model names it.
+  if (accessibleRole(control) == AccessibleRole::Text)
+    widget.setAccessibleName(fromAnsi(accessibleName(control)));
   for (Property property : {Property::Bounds, Property::Enabled})
     applyCommon(window, widget, control, property);
   for (Property property : own) peer.propertyChanged(control, property);

@@ -112,14 +112,6 @@ void FormWindow::popup(Menu& menu) {
   if (Menu* item = menuForCommand(chosen)) item->click();
 }
 
-ControlWindow* FormWindow::focusedControl() const {
-  HWND focus = GetFocus();
-  for (const auto& window : controls_) {
-    if (window->hwnd() == focus) return window.get();
-  }
-  return nullptr;
-}
-
 void FormWindow::focusOn(Control* control) {
   const auto it = byControl_.find(control);
   if (it != byControl_.end() && isVisibleWindow(it->second->hwnd())) SetFocus(it->second->hwnd());
@@ -132,11 +124,6 @@ void FormWindow::focusFirst() {
   } else {
     focusOn(order.front());
   }
-}
-
-void FormWindow::tab(bool forward) {
-  ControlWindow* focused = focusedControl();
-  focusOn(form_.tab(focused == nullptr ? nullptr : &focused->control(), forward));
 }
 
 void FormWindow::onActivate(WPARAM state) {

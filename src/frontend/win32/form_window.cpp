@@ -1,5 +1,6 @@
 #include "frontend/win32/form_window.h"
 
+#include "frontend/win32/keys_win32.h"
 #include "frontend/win32/pane_window.h"
 #include "frontend/win32/resources.h"
 #include "frontend/win32/simple_controls.h"
@@ -60,7 +61,7 @@ int mouseButtons(WPARAM state) {
 
 int shiftState(WPARAM state) {
   return ((state & MK_SHIFT) != 0 ? 1 : 0) | ((state & MK_CONTROL) != 0 ? 2 : 0) |
-         ((GetKeyState(VK_MENU) & 0x8000) != 0 ? 4 : 0);
+         ((heldModifiers() & kAltModifier) != 0 ? 4 : 0);
 }
 
 }  // namespace
@@ -100,6 +101,7 @@ void FormWindow::create() {
   resizeToClientArea();
   if (form_.startCentered) center();
   applyEnabled();
+  showFocusCues();
 }
 
 void FormWindow::createControls() {

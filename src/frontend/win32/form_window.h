@@ -39,8 +39,10 @@ class FormWindow : public NativeWindow, public ControlPeer {
   // Shows the window minimised, with a taskbar button when the form's showInTaskbar says so.
   void minimize();
   void popup(Menu& menu);
-  // Moves the focus to the next (or previous) control in the form's tab order.
-  void tab(bool forward);
+  // A key message (WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP) for this window or one of
+  // its controls, before it is translated and dispatched: the form decides it. True when the
+  // key goes no further.
+  bool translateKey(const MSG& message);
   void applyEnabled();
   void rebuildMenuBar();
   void restartTimer(Timer& timer);
@@ -66,8 +68,11 @@ class FormWindow : public NativeWindow, public ControlPeer {
   void center();
   HMENU buildMenu(Menu& menu, bool popup);
   Menu* menuForCommand(UINT id) const;
-  ControlWindow* focusedControl() const;
+  // The control window that is `window` or holds it; null for the form's own window.
+  ControlWindow* controlWindowOf(HWND window) const;
   void focusOn(Control* control);
+  // Shows the focus rectangle from the start, not only once the keyboard has been used.
+  void showFocusCues();
   void focusFirst();
   void releaseOwner();
   void onActivate(WPARAM state);

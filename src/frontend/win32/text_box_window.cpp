@@ -4,9 +4,7 @@ namespace slumbrix::win32 {
 
 namespace {
 
-bool keyDown(int key) {
-  return (GetKeyState(key) & 0x8000) != 0;
-}
+enum Command : UINT { kCut = 1, kCopy, kPaste, kDelete, kSelectAll };
 
 }  // namespace
 
@@ -68,31 +66,48 @@ bool TextBoxWindow::takeSelection() {
   return box().select(static_cast<int>(start), static_cast<int>(end) - static_cast<int>(start));
 }
 
-bool TextBoxWindow::onKeyDown(WPARAM key) {
-  const bool shift = keyDown(VK_SHIFT);
-  const bool control = keyDown(VK_CONTROL);
-  if (key == VK_DELETE) {
-    if (!takeSelection()) return true;
-    if (shift) {
+void TextBoxWindow::showContextMenu(LPARAM position) {
+  if (!takeSelection()) return;
+  const TextBox::EditCommands offered = box().editCommands();
+  HMENU menu = CreatePopupMenu();
+  const auto add = [menu](UINT id, const char* caption, bool enabled) {
+    AppendMenuA(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id, caption);
+  };
+  add(kCut, "Cu&t", offered.cut);
+  add(kCopy, "&Copy", offered.copy);
+  add(kPaste, "&Paste", offered.paste);
+  add(kDelete, "&Delete", offered.remove);
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  add(kSelectAll, "Select &All", offered.selectAll);
+  POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+  if (position == -1) {
+    RECT field{};
+    GetWindowRect(hwnd_, &field);
+    at = POINT{field.left, field.bottom};
+  }
+  const auto chosen = static_cast<UINT>(
+      TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y,
+                     0, hwnd_, nullptr));
+  DestroyMenu(menu);
+  // Each command acts on the selection the model holds when it is chosen.
+  if (chosen == 0 || !live() || !takeSelection()) return;
+  switch (chosen) {
+    case kCut:
       box().cut();
-    } else {
-      box().pressDelete();
-    }
-    return true;
-  }
-  if (key == VK_INSERT && (shift || control)) {
-    if (!takeSelection()) return true;
-    if (shift) {
-      box().pasteClipboard();
-    } else {
+      break;
+    case kCopy:
       box().copy();
-    }
-    return true;
+      break;
+    case kPaste:
+      box().pasteClipboard();
+      break;
+    case kDelete:
+      box().pressDelete();
+      break;
+    default:
+      box().selectAll();
+      break;
   }
-  // Ctrl+letter makes a control character, which arrives as WM_CHAR and goes through the
-  // model's key handler; the edit control must not act on the key (select all, undo) first.
-  if (control && !keyDown(VK_MENU) && key >= 'A' && key <= 'Z') return true;
-  return false;  // arrows, Home, End and the rest move the caret natively
 }
 
 bool TextBoxWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -102,8 +117,9 @@ bool TextBoxWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       // Every character, control characters included, goes through the model's KeyPress.
       if (takeSelection()) box().typeChar(static_cast<std::int16_t>(wParam & 0xFF));
       return true;
-    case WM_KEYDOWN:
-      return onKeyDown(wParam);
+    case WM_CONTEXTMENU:
+      showContextMenu(lParam);
+      return true;
     case WM_PASTE:
       if (takeSelection()) box().pasteClipboard();
       return true;

@@ -9,10 +9,11 @@
 
 namespace slumbrix::win32 {
 
-// An edit control whose every change goes through the model: typed characters, control
-// characters such as Ctrl+V included, reach TextBox::typeChar (and so its KeyPress) before the
-// edit control could see them; Delete, cut, copy, paste and clear become the model's own
-// calls. The edit control only moves the caret and shows the text the model holds.
+// An edit control whose every change goes through the model: the form decides the keys
+// (FormWindow::translateKey), typed characters reach TextBox::typeChar (and so its KeyPress)
+// before the edit control could see them, and cut, copy, paste and clear, from the context
+// menu the model fills or from outside, become the model's own calls. The edit control only
+// moves the caret and shows the text the model holds.
 struct TextBoxWindow : ControlWindow {
   using ControlWindow::ControlWindow;
   TextBox& box() const { return static_cast<TextBox&>(control_); }
@@ -20,13 +21,15 @@ struct TextBoxWindow : ControlWindow {
   void update(Property property) override;
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   HBRUSH onColor(HDC dc) override;
-
- private:
   // Tells the model where the caret and the selection are before an edit.
   bool takeSelection();
+
+ private:
   void showSelection();
   void showText();
-  bool onKeyDown(WPARAM key);
+  // Cut, Copy, Paste, Delete and Select All, each offered when the model says it would do
+  // something; `position` is the message's, -1 from the keyboard.
+  void showContextMenu(LPARAM position);
 
   bool settingText_ = false;
 };

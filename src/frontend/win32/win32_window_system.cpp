@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "frontend/win32/form_window.h"
-#include "frontend/win32/simple_controls.h"
 #include "frontend/win32/toolkit.h"
 #include "platform/win32/handles.h"
 
@@ -23,10 +22,6 @@ FormWindow* formWindowOf(HWND window) {
     if ((GetWindowLongA(w, GWL_STYLE) & WS_CHILD) == 0) break;
   }
   return nullptr;
-}
-
-bool keyIsDown(int key) {
-  return (GetKeyState(key) & 0x8000) != 0;
 }
 
 }  // namespace
@@ -65,22 +60,17 @@ int Win32WindowSystem::run() {
 
 bool Win32WindowSystem::translateKey(const void* raw) {
   const MSG& message = *static_cast<const MSG*>(raw);
-  if (ended_ || message.message != WM_KEYDOWN || keyIsDown(VK_CONTROL) || keyIsDown(VK_MENU))
-    return false;
-  if (message.wParam == VK_TAB) {
-    FormWindow* form = formWindowOf(message.hwnd);
-    if (form == nullptr) return false;
-    form->tab(!keyIsDown(VK_SHIFT));
-    return true;
+  switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+      break;
+    default:
+      return false;
   }
-  if (message.wParam == VK_RETURN) {
-    // Enter presses the button that has the focus, and only that one.
-    auto* button = dynamic_cast<win32::CommandButtonWindow*>(win32::objectOf(GetFocus()));
-    if (button == nullptr || !button->live()) return false;
-    SendMessageA(button->hwnd(), BM_CLICK, 0, 0);
-    return true;
-  }
-  return false;
+  FormWindow* form = ended_ ? nullptr : formWindowOf(message.hwnd);
+  return form != nullptr && form->translateKey(message);
 }
 
 void Win32WindowSystem::releaseRetired() {

@@ -29,8 +29,9 @@ class Win32WindowSystem : public WindowSystem {
   // Runs the message loop until the program ends (endProgram or a quit message); returns the
   // process exit code.
   int run();
-  // Takes the keys that the forms handle themselves (Tab moves through the tab order, Enter
-  // presses a focused button). `message` is a MSG; true when the key was taken.
+  // Hands a key pressed or let go in a form's window to the form (Form::keyDown, keyUp) before
+  // the window sees it. `message` is a MSG; true when the form took the key, which then goes
+  // no further (not even to TranslateMessage).
   bool translateKey(const void* message);
   // Frees the objects of forms that were unloaded; runs between messages.
   void releaseRetired();

@@ -40,6 +40,8 @@ inline const char* propertyName(Property property) {
       return "Drawing";
     case Property::Selection:
       return "Selection";
+    case Property::Announcement:
+      return "Announcement";
   }
   return "?";
 }

@@ -30,6 +30,14 @@
 //   driver keys TITLE NAME KEY...        the user clicks the field, presses End, then each KEY
 //                                        ("4", "ctrl+v") and Home on the keyboard; returns once
 //                                        the caret is home, so every key has been handled
+//   driver press TITLE KEY...            the window comes to the front and the user presses
+//                                        each KEY on the keyboard alone: a character, "tab",
+//                                        "enter", "escape", "up", "down", "left", "right",
+//                                        "alt" (pressed and let go alone), "f10", each with
+//                                        "shift+" or "ctrl+" as wanted
+//   driver wait-focus TITLE NAME [ms]    until the control NAME has the keyboard's focus and
+//                                        shows it (its focus rectangle is not hidden)
+//   driver wait-menu TITLE on|off [ms]   until the window is (or is no longer) in its menu
 #include <windows.h>
 
 #include <cstdio>
@@ -262,43 +270,74 @@ void awaitCaret(HWND edit, int at, const char* after) {
     fail(std::string("the caret is at \"") + last + "\" after " + after + ", not " + want);
 }
 
-// A key pressed and let go on the keyboard, with the Control key held down for "ctrl+".
+// The virtual key of a key's name.
+BYTE virtualKey(const std::string& name) {
+  static const std::pair<const char*, BYTE> kNamed[] = {
+      {"home", VK_HOME},     {"end", VK_END},       {"tab", VK_TAB},   {"enter", VK_RETURN},
+      {"escape", VK_ESCAPE}, {"up", VK_UP},         {"down", VK_DOWN}, {"left", VK_LEFT},
+      {"right", VK_RIGHT},   {"alt", VK_MENU},      {"f10", VK_F10},   {"space", VK_SPACE},
+      {"pageup", VK_PRIOR},  {"pagedown", VK_NEXT},
+  };
+  for (const auto& [named, code] : kNamed)
+    if (name == named) return code;
+  if (name.size() == 1) return LOBYTE(VkKeyScanA(name[0]));
+  fail("no key " + name);
+}
+
+// A key pressed and let go on the keyboard, with Shift or Control held down for "shift+" and
+// "ctrl+".
 void press(const std::string& key) {
-  const bool control = key.rfind("ctrl+", 0) == 0;
-  const std::string rest = control ? key.substr(5) : key;
-  BYTE vk = 0;
-  if (rest == "home")
-    vk = VK_HOME;
-  else if (rest == "end")
-    vk = VK_END;
-  else if (rest.size() == 1)
-    vk = LOBYTE(VkKeyScanA(rest[0]));
-  else
-    fail("no key " + key);
+  std::string rest = key;
+  std::vector<BYTE> held;
+  for (const auto& [prefix, code] :
+       {std::pair<std::string, BYTE>{"shift+", VK_SHIFT}, {"ctrl+", VK_CONTROL}}) {
+    if (rest.rfind(prefix, 0) == 0) {
+      held.push_back(code);
+      rest = rest.substr(prefix.size());
+    }
+  }
+  const BYTE vk = virtualKey(rest);
   const auto stroke = [](BYTE code, DWORD flags) {
     keybd_event(code, static_cast<BYTE>(MapVirtualKeyA(code, MAPVK_VK_TO_VSC)), flags, 0);
   };
-  if (control) stroke(VK_CONTROL, 0);
+  for (BYTE code : held) stroke(code, 0);
   stroke(vk, 0);
   stroke(vk, KEYEVENTF_KEYUP);
-  if (control) stroke(VK_CONTROL, KEYEVENTF_KEYUP);
+  for (auto it = held.rbegin(); it != held.rend(); ++it) stroke(*it, KEYEVENTF_KEYUP);
+}
+
+// What the thread of a window knows of its keyboard: focus and menu mode.
+GUITHREADINFO threadInfo(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info;
+}
+
+// The window is in front and has handled its activation, which gives the focus back to the
+// control that had it, before a click or a key: on a loaded machine the activation could
+// otherwise come after them.
+void bringToFront(HWND window) {
+  SetForegroundWindow(window);
+  if (!waitFor(kDefaultWaitMs, [&] { return GetForegroundWindow() == window; }))
+    fail("the window did not come to the front");
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kDefaultWaitMs, &ignored);
 }
 
 // Focuses the field with a click of the mouse, as the user would, and waits for the focus.
 // A click that lands while the form is still becoming the foreground window can be lost on a
 // loaded machine, so the click is made again (a second click into a field only moves its caret).
 void clickInto(HWND form, HWND field, const std::string& name) {
-  SetForegroundWindow(form);
+  bringToFront(form);
   RECT box{};
   GetWindowRect(field, &box);
   const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
   if (WindowFromPoint(centre) != field) fail("something covers " + name);
-  const DWORD thread = GetWindowThreadProcessId(field, nullptr);
+  GUITHREADINFO info{};
   const auto focused = [&] {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(thread, &info) != FALSE && info.hwndFocus == field &&
-           GetForegroundWindow() == form;
+    info = threadInfo(field);
+    return info.hwndFocus == field && GetForegroundWindow() == form;
   };
   constexpr int kClicks = 4;
   for (int click = 0; click < kClicks; ++click) {
@@ -308,7 +347,12 @@ void clickInto(HWND form, HWND field, const std::string& name) {
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     if (waitFor(kDefaultWaitMs / kClicks, focused)) return;
   }
-  fail(name + " did not take the focus from a click");
+  fail(name + " did not take the focus from a click: it is on \"" + controlName(info.hwndFocus) +
+       "\"" + (GetForegroundWindow() == form ? "" : ", in a window behind another") +
+       ((info.flags & GUI_INMENUMODE) != 0 ? ", in menu mode" : "") +
+       (info.hwndCapture != nullptr
+            ? ", the mouse captured by \"" + controlName(info.hwndCapture) + "\""
+            : ""));
 }
 
 bool keyboardCommand(const Args& a) {
@@ -324,6 +368,29 @@ bool keyboardCommand(const Args& a) {
     for (std::size_t i = 3; i < a.size(); ++i) press(a[i]);
     press("home");
     awaitCaret(field, 0, "the keys and Home");
+  } else if (command == "press") {
+    bringToFront(form(a.at(1)));
+    for (std::size_t i = 2; i < a.size(); ++i) press(a[i]);
+  } else if (command == "wait-focus") {
+    HWND window = form(a.at(1));
+    std::string last;
+    bool shown = false;
+    if (!waitFor(timeoutArg(a, 3), [&] {
+          HWND focus = threadInfo(window).hwndFocus;
+          last = controlName(focus);
+          DWORD_PTR cues = 0;
+          shown = SendMessageTimeoutA(focus, WM_QUERYUISTATE, 0, 0, SMTO_ABORTIFHUNG,
+                                      kDefaultWaitMs, &cues) != 0 &&
+                  (cues & UISF_HIDEFOCUS) == 0;
+          return last == a.at(2) && shown;
+        }))
+      fail("the focus is on \"" + last + "\"" + (shown ? "" : ", hidden,") + " not on " + a.at(2));
+  } else if (command == "wait-menu") {
+    HWND window = form(a.at(1));
+    const bool on = a.at(2) == "on";
+    if (!waitFor(timeoutArg(a, 3),
+                 [&] { return ((threadInfo(window).flags & GUI_INMENUMODE) != 0) == on; }))
+      fail(std::string("the window is ") + (on ? "not" : "still") + " in its menu");
   } else {
     return false;
   }

@@ -58,6 +58,11 @@ class WindowSystemTest : public ::testing::Test {
   int py(int twips) const {
     return static_cast<int>(std::lround(double(twips) / ws.twipsPerPixelY()));
   }
+  // A key pressed where `window` has the focus, as the message loop hands it over.
+  bool key(HWND window, WPARAM virtualKey, UINT message = WM_KEYDOWN) {
+    MSG pressed{window, message, virtualKey, 1, 0, {0, 0}};
+    return ws.translateKey(&pressed);
+  }
   void typeInto(HWND edit, int selStart, int selEnd, WPARAM character) {
     SendMessageA(edit, EM_SETSEL, selStart, selEnd);
     SendMessageA(edit, WM_CHAR, character, 1);
@@ -171,8 +176,9 @@ TEST_F(WindowSystemTest, DeleteAndPasteGoThroughTheModel) {
   HWND edit = control("txt");
   form.txt.setText("123");
   SendMessageA(edit, EM_SETSEL, 0, 1);
-  SendMessageA(edit, WM_KEYDOWN, VK_DELETE, 1);
+  EXPECT_TRUE(key(edit, VK_DELETE));
   EXPECT_EQ(form.txt.Text(), "23");
+  EXPECT_EQ(windowText(edit), "23");
 
   ASSERT_TRUE(OpenClipboard(top()));
   EmptyClipboard();
@@ -380,6 +386,33 @@ TEST_F(WindowSystemTest, TabFollowsTheTabIndexAcrossContainers) {
   // cmd 0, txt 3, vs 4, opt(0) 5 (opt(1) 6 is not chosen), cmb 7, chk 8, back to cmd
   EXPECT_THAT(order, ElementsAre("txt", "vs", "opt(0)", "cmb", "chk", "cmd", "txt"));
   EXPECT_EQ(form.txt.SelLength(), 2);  // reached by Tab: the whole text selected
+}
+
+TEST_F(WindowSystemTest, KeysReachTheFormBeforeTheWindow) {
+  SetForegroundWindow(top());
+  SetFocus(control("opt(0)"));
+  form.events.clear();
+  // Down in the option group selects the next option as a click would, and takes the focus.
+  EXPECT_TRUE(key(control("opt(0)"), VK_DOWN));
+  EXPECT_EQ(GetFocus(), control("opt(1)"));
+  EXPECT_TRUE(form.opt1.Value());
+  EXPECT_EQ(SendMessageA(control("opt(1)"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(control("opt(0)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_TRUE(key(control("opt(1)"), VK_UP));
+  EXPECT_EQ(GetFocus(), control("opt(0)"));
+  // Enter presses the focused button; a digit is typed (TranslateMessage makes it WM_CHAR).
+  EXPECT_TRUE(key(control("cmd"), VK_RETURN));
+  EXPECT_FALSE(key(control("txt"), '5'));
+  EXPECT_THAT(form.events, ElementsAre("opt1.Click", "cmd.Click"));
+  // Alt and F10 go on to DefWindowProc, which enters the menu bar.
+  EXPECT_FALSE(key(control("cmd"), VK_F10, WM_SYSKEYDOWN));
+  EXPECT_FALSE(key(control("cmd"), VK_MENU, WM_SYSKEYDOWN));
+  EXPECT_FALSE(key(control("cmd"), VK_MENU, WM_SYSKEYUP));
+  // The focus is shown from the start, not only once the keyboard has been used.
+  for (const char* name : {"cmd", "chk", "opt(0)", "txt"}) {
+    const auto state = SendMessageA(control(name), WM_QUERYUISTATE, 0, 0);
+    EXPECT_EQ(state & UISF_HIDEFOCUS, 0) << name;
+  }
 }
 
 TEST_F(WindowSystemTest, AfterTheEndNothingMoreIsDelivered) {

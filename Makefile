@@ -27,11 +27,13 @@ PKGS_WINE := wine wine64 wine32:i386 xvfb xauth imagemagick
 PKGS_QT := qt6-base-dev qt6-qpa-plugins libx11-dev libxcb1-dev fonts-liberation
 # Its tests: mock services on private buses, a display of their own driven from outside, an
 # XEmbed notification area (trayer), a shifted clock in a zone with daylight saving, the
-# sources of the locales they compile, and a screen reader's view: the accessibility bus
-# (at-spi2-core) read through pyatspi.
+# sources of the locales they compile, a screen reader's view: the accessibility bus
+# (at-spi2-core) read through pyatspi, and the desktops' own programs: Xfce's panel with its
+# settings daemon, xscreensaver and mate-screensaver.
 PKGS_LINUX_TEST := dbus-daemon python3 python3-dbus python3-gi python3-dbusmock \
   xvfb xdotool x11-utils xclip imagemagick trayer faketime tzdata locales \
-  at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  at-spi2-core python3-pyatspi gir1.2-atspi-2.0 \
+  xfce4-panel xfconf xscreensaver mate-screensaver
 
 # The release files: CPack's DEB generator with dpkg-shlibdeps, the Windows zip, the checks
 # of each ecosystem's tools (lintian, appstreamcli, desktop-file-validate, man), unzip for the

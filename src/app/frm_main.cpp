@@ -29,6 +29,8 @@ void frmMain::connectHandlers() {
   MouseMove = [this](int button, int shift, double x, double y) {
     Form_MouseMove(button, shift, x, y);
   };
+  TaskbarCreated = [this] { Form_TaskbarCreated(); };
+  TaskbarGone = [this] { Form_TaskbarGone(); };
   ueber.Click = [this] { ueber_Click(); };
   beendn.Click = [this] { beendn_Click(); };
   menuwieder.Click = [this] { menuwieder_Click(); };

@@ -104,6 +104,9 @@ class frmMain : public Form {
   VbBool mintBlinkPhase = kVbFalse;
   mdMisc::UsageHistory mlngUsageHistory{};
   std::int32_t glngWhichWindows32 = 0;
+  // Whether a notification area shows the tray icon: the shell took its addition and has not
+  // gone away since.
+  bool mblnTrayShown = false;
 
   // ---- Handlers ------------------------------------------------------------------------
   // app/
@@ -143,6 +146,8 @@ class frmMain : public Form {
   // tray/
   void Command1_Click();
   void Form_MouseMove(int button, int shift, double x, double y);
+  void Form_TaskbarCreated();
+  void Form_TaskbarGone();
 
   // ---- Procedures private to the main window --------------------------------------------
   // actions/: the "Shutdown" action and its privilege step.
@@ -162,8 +167,15 @@ class frmMain : public Form {
   void RestoreTrayIcon();
   void FlashTrayIcon();
   void DeleteTrayIcon();
-  // tray/: sends mTrayIcon with the given kNim message.
-  void SendTrayIcon(std::uint32_t message);
+  // tray/: sends mTrayIcon with the given kNim message; true when the shell took it.
+  bool SendTrayIcon(std::uint32_t message);
+  // tray/: takes the window off the screen: hidden into the tray where a notification area
+  // shows the icon, minimised with a taskbar button where none does. Hiding by Esc, by the
+  // close box and by "Tray" all come here.
+  void HideWindow();
+  // tray/: notes whether a notification area shows the icon; without one the window keeps a
+  // taskbar button.
+  void SetTrayShown(bool shown);
 
   frmAbout* about() const { return frmAbout_.get(); }
 

@@ -39,6 +39,7 @@ void frmMain::layout() {
   clientHeight = 6315;
   fixedDialog = true;
   showInTaskbar = false;
+  trayMenu = &mnuPopup;
   startCentered = true;
   icon = "slumbrix";
   font = kDefaultFont;

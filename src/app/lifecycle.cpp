@@ -51,14 +51,14 @@ void frmMain::Form_Load() {
 void frmMain::Form_Activate() {}
 
 void frmMain::Form_KeyPress(std::int16_t& keyAscii) {
-  if (keyAscii == kAsciiEscape) hide();
+  if (keyAscii == kAsciiEscape) HideWindow();
 }
 
 void frmMain::Form_Unload(std::int16_t& cancel) {
   if (!isTrue(mblnExit)) {
     // Closing only hides: the tray icon, the timers and anything armed go on.
     cancel = 1;
-    hide();
+    HideWindow();
     return;
   }
   DeleteTrayIcon();

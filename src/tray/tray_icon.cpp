@@ -1,5 +1,6 @@
-// The tray icon's record through the run: added at start-up, its tooltip set on arming and
-// restored on disarming, flashed by the countdown, deleted on the exit path. Each step sets
+// The tray icon's record through the run: added at start-up (and again in each new
+// notification area), its tooltip set on arming and restored on disarming, flashed by the
+// countdown, deleted on the exit path. Each step sets
 // its fields of mTrayIcon and sends the whole record.
 #include "app/frm_main.h"
 #include "platform/windows_values.h"
@@ -20,7 +21,7 @@ void frmMain::AddTrayIcon() {
   mTrayIcon.uCallbackMessage = kWmMouseMove;
   mTrayIcon.uFlags = kNifMessage | kNifIcon | kNifTip;
   mTrayIcon.uID = 1;
-  SendTrayIcon(kNimAdd);
+  SetTrayShown(SendTrayIcon(kNimAdd));
 }
 
 void frmMain::ShowTrayTip(const std::string& text) {
@@ -45,10 +46,10 @@ void frmMain::DeleteTrayIcon() {
   SendTrayIcon(kNimDelete);
 }
 
-void frmMain::SendTrayIcon(std::uint32_t message) {
+bool frmMain::SendTrayIcon(std::uint32_t message) {
   const auto record = mTrayIcon.toBytes();
-  // The shell's answer is not looked at: a failed send leaves the old icon and tooltip.
-  (void)platform().Shell_NotifyIconA(message, record.data());
+  // A failed change leaves the old icon and tooltip; only the addition's answer is looked at.
+  return platform().Shell_NotifyIconA(message, record.data()) != 0;
 }
 
 }  // namespace slumbrix

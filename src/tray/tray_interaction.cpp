@@ -7,11 +7,8 @@
 namespace slumbrix {
 
 void frmMain::Command1_Click() {
-  // Only the window goes; the icon and its record stay as they are. On a Linux desktop
-  // without a notification area the window could not be found again: there the window system
-  // keeps it in the taskbar and minimises it instead of hiding it (QtWindowSystem::hideForm,
-  // src/frontend/qt/qt_window_system.cpp).
-  hide();
+  // Only the window goes; the icon and its record stay as they are.
+  HideWindow();
 }
 
 void frmMain::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/) {

@@ -89,6 +89,13 @@ void Form::hide() {
   windowSystem_.hideForm(*this);
 }
 
+void Form::minimize() {
+  releaseModal();
+  if (!loaded_) return;
+  shown_ = true;
+  windowSystem_.minimizeForm(*this);
+}
+
 bool Form::unload() {
   if (!loaded_) return true;
   std::int16_t cancel = 0;
@@ -140,6 +147,18 @@ bool Form::keyPress(std::int16_t keyAscii) {
 bool Form::mouseMove(int button, int shift, double x, double y) {
   if (!loaded_) return false;
   if (MouseMove) MouseMove(button, shift, x, y);
+  return true;
+}
+
+bool Form::taskbarCreated() {
+  if (!loaded_) return false;
+  if (TaskbarCreated) TaskbarCreated();
+  return true;
+}
+
+bool Form::taskbarGone() {
+  if (!loaded_) return false;
+  if (TaskbarGone) TaskbarGone();
   return true;
 }
 

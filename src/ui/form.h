@@ -27,10 +27,14 @@ class Form : public Control {
   void setCaption(std::string caption);
   int clientWidth = 0;   // twips
   int clientHeight = 0;  // twips
+  // Whether the window has a taskbar button; read each time it is shown or minimised.
   bool showInTaskbar = true;
   bool fixedDialog = true;  // not resizable, no minimise or maximise box
   bool startCentered = true;
   std::string icon;  // resource name of the window icon
+  // The menu of the window's tray icon, for notification areas that show an icon's menu
+  // themselves; its items are clicked like those of any pop-up menu.
+  Menu* trayMenu = nullptr;
 
   // Adds a control with this form's ownership. container is null for the form itself.
   template <class T, class... Args>
@@ -56,6 +60,8 @@ class Form : public Control {
   void show();
   void showModal(Form& owner);
   void hide();
+  // Shows the window minimised; with showInTaskbar its taskbar button brings it back.
+  void minimize();
   // Runs Unload; unless it cancels, the form is hidden and its window destroyed. Returns
   // false when the unload was cancelled.
   bool unload();
@@ -66,6 +72,8 @@ class Form : public Control {
   std::function<void(std::int16_t& cancel)> Unload;
   std::function<void(std::int16_t& keyAscii)> KeyPress;
   std::function<void(int button, int shift, double x, double y)> MouseMove;
+  std::function<void()> TaskbarCreated;
+  std::function<void()> TaskbarGone;
 
   // The tab order: the controls that can take the focus now, by tabIndex (ties in the order
   // they were added). A control can take it when it is usable, a tab stop, and of a kind that
@@ -92,6 +100,11 @@ class Form : public Control {
   // A mouse move over the form, x and y in twips; the tray icon's callback arrives this way,
   // also while a modal window is open.
   bool mouseMove(int button, int shift, double x, double y);
+  // The desktop's notification area was created, again after the shell restarted or a tray
+  // host appeared, and starts empty (Windows' "TaskbarCreated"); or it went away with the
+  // icons in it. Every loaded form hears both, also while a modal window is open.
+  bool taskbarCreated();
+  bool taskbarGone();
   // The close box or the system menu's Close: a request to unload. Refused (false) while
   // the form takes no input; otherwise the result of unload().
   bool requestClose();

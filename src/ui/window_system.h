@@ -27,6 +27,8 @@ class WindowSystem {
   // unloaded; the call returns at once either way. A shown form is brought forward.
   virtual void showForm(Form& form, Form* modalOwner) = 0;
   virtual void hideForm(Form& form) = 0;
+  // Shows the form minimised, with a taskbar button when its showInTaskbar says so.
+  virtual void minimizeForm(Form& form) = 0;
   // Opens the items of `menu` as a pop-up menu at the mouse position; a chosen item arrives as
   // Menu::click. Does nothing when the form has no window.
   virtual void popupMenu(Form& form, Menu& menu) = 0;

@@ -40,6 +40,28 @@ class Tray(DesktopTest):
         wait_for('the window to come back', lambda: program.mapped(window))
         self.assertTrue(program.running())
 
+    def test_an_xembed_tray_coming_and_going_is_followed(self):
+        desk = self.desktop(tray=False)
+        program = desk.start_program()
+        window = program.window()
+        # No tray yet: the window has a taskbar button.
+        self.assertNotIn('_NET_WM_STATE_SKIP_TASKBAR', program.net_wm_state(window))
+        tray = desk.start_xembed_tray()
+
+        def icons():
+            return [w for w in program.windows() if w != window and int(tray) in desk.ancestors(w)]
+        # The icon made without a tray is embedded first; the program then hears of the tray
+        # and adds its icon again, and from then on it counts the icon as shown.
+        first = wait_for('the icon in the tray', icons)
+        wait_for('the icon added again', lambda: [w for w in icons() if w not in first])
+        program.click(window, 'Command1')  # "Tray" now hides into it
+        wait_for('the window to hide', lambda: not program.mapped(window))
+
+        desk.forget(desk.processes[-1])  # the tray ends
+        wait_for('the window to come back', lambda: program.mapped(window))
+        self.assertNotIn('_NET_WM_STATE_SKIP_TASKBAR', program.net_wm_state(window))
+        self.assertTrue(program.running())
+
 
 if __name__ == '__main__':
     unittest.main()

@@ -84,7 +84,6 @@ class NonLatinWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     ws.setOnEnd([] {});
-    ws.setTrayAvailable(true);
     platform.time = LocalTime{2026, 12, 6, 21, 5, 7, 0};
   }
   QtWindowSystem ws;

@@ -110,7 +110,6 @@ TEST(ProgramStyle, TheWindowsLoadNoImagePlugin) {
   QtWindowSystem ws;
   FakePlatform platform;
   frmMain form{ws, platform};
-  ws.setTrayAvailable(true);
   form.start();
   ASSERT_TRUE(form.ueber.click());
   QCoreApplication::processEvents();

@@ -47,7 +47,6 @@ class MainWindowWidgets : public ::testing::Test {
  protected:
   void SetUp() override {
     ws.setOnEnd([this] { ended = true; });
-    ws.setTrayAvailable(true);
     form.start();
     window = ws.window(form);
     ASSERT_NE(window, nullptr);

@@ -96,15 +96,13 @@ TEST_F(WindowSystemTest, HandlesFindWindowsAndIcons) {
   EXPECT_TRUE(ws.nativeIcon(0).isNull());
 }
 
-TEST_F(WindowSystemTest, WithoutANotificationAreaHidingMinimises) {
-  ws.setTrayAvailable(false);
-  form.hide();
+TEST_F(WindowSystemTest, AMinimisedWindowStaysReachableAndComesBack) {
+  form.showInTaskbar = true;
+  form.minimize();
   EXPECT_TRUE(window->isMinimized());
   EXPECT_TRUE(window->isVisible());
   form.show();
   EXPECT_FALSE(window->isMinimized());
-
-  ws.setTrayAvailable(true);
   form.hide();
   EXPECT_FALSE(window->isVisible());
 }

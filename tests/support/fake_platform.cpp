@@ -240,7 +240,9 @@ std::int32_t FakePlatform::NtQuerySystemInformation(std::uint32_t informationCla
 std::int32_t FakePlatform::Shell_NotifyIconA(std::uint32_t message, const std::uint8_t* data) {
   auto& call = record("Shell_NotifyIconA", {message});
   call.records.emplace_back(data, data + NotifyIconDataLayout::kSize);
-  return static_cast<std::int32_t>(resultOf("Shell_NotifyIconA", 1));
+  // "Shell_NotifyIconA(1)" answers one message alone, "Shell_NotifyIconA" all others.
+  const std::string one = "Shell_NotifyIconA(" + std::to_string(message) + ")";
+  return static_cast<std::int32_t>(resultOf(one, resultOf("Shell_NotifyIconA", 1)));
 }
 
 Handle FakePlatform::ShellExecuteA(Handle owner, const char* operation, const char* file,

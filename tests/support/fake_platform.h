@@ -54,8 +54,9 @@ class FakePlatform : public Platform {
   FakeWindowsVersion version = windows::kXp;
   bool failGetVersionEx = false;
 
-  // Results of the calls made for their effect, by call name ("ExitWindowsEx", ...);
-  // calls not named here succeed (1, or 42 for ShellExecuteA).
+  // Results of the calls made for their effect, by call name ("ExitWindowsEx", ...; for one
+  // tray message alone "Shell_NotifyIconA(0)"); calls not named here succeed (1, or 42 for
+  // ShellExecuteA).
   std::map<std::string, std::int64_t> results;
 
   // Token calls.

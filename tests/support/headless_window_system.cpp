@@ -92,6 +92,11 @@ void HeadlessWindowSystem::hideForm(Form& form) {
   windowLog.push_back("hide " + form.name());
 }
 
+void HeadlessWindowSystem::minimizeForm(Form& form) {
+  if (ended_) return;
+  windowLog.push_back("minimize " + form.name() + (form.showInTaskbar ? " to the taskbar" : ""));
+}
+
 void HeadlessWindowSystem::popupMenu(Form& form, Menu& menu) {
   if (ended_ || windowHandle(form) == 0) return;
   popups.push_back(menu.name());

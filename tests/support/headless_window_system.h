@@ -45,7 +45,8 @@ class HeadlessWindowSystem : public WindowSystem {
   std::vector<std::string> popups;
   std::vector<std::string> popupShown;
   std::string popupChoice;
-  // Show and hide requests, as "show frmMain", "modal frmAbout", "hide frmMain".
+  // Show and hide requests, as "show frmMain", "modal frmAbout", "hide frmMain", "minimize
+  // frmMain to the taskbar" (or without a taskbar button: "minimize frmMain").
   std::vector<std::string> windowLog;
   // The clipboard's text.
   std::string clipboard;
@@ -58,6 +59,7 @@ class HeadlessWindowSystem : public WindowSystem {
   void destroyPeers(Form& form) override;
   void showForm(Form& form, Form* modalOwner) override;
   void hideForm(Form& form) override;
+  void minimizeForm(Form& form) override;
   void popupMenu(Form& form, Menu& menu) override;
   int messageBox(const std::string& text, std::uint32_t style, const std::string& title) override;
   std::string clipboardText() const override { return clipboard; }

@@ -324,6 +324,25 @@ case "$version" in
   win95 | win98) driver msgbox "$title" 30000 >/dev/null ;;
 esac
 driver wait-window "$title" 30000
+# "TaskbarCreated" (Explorer started again): the hidden window adds its icon again, with the
+# tooltip of the moment, and stays hidden. Wine's shell has not really restarted and still
+# holds the icon: it refuses the second addition and takes the record as a change, and Tray
+# goes on hiding into it.
+driver click "$title" Command1
+driver wait-state "$title" - "1 0 0" 5000
+driver taskbar-created
+expect "the icon sent again on TaskbarCreated" \
+  "$(calls "$last_trace" | grep -E '^Shell_NotifyIconA' | paste -sd '|')" \
+  "Shell_NotifyIconA(0)=1|Shell_NotifyIconA(0)=0|Shell_NotifyIconA(1)=1"
+expect "its tooltip" "$(tray_sends "$last_trace" | cut -d' ' -f2- | paste -sd '|')" \
+  "0 No action started|0 No action started|1 No action started"
+expect "still hidden" "$(driver state "$title")" "1 0 0"
+driver tray "$title" 515
+driver wait-state "$title" - "1 1 0" 5000
+driver click "$title" Command1
+driver wait-state "$title" - "1 0 0" 5000 && echo "ok $version: Tray hides into the tray again"
+driver tray "$title" 515
+driver wait-state "$title" - "1 1 0" 5000
 case "$version" in
   win2k | winxp)
     driver choose "$title" cmbAction "Lock Computer"

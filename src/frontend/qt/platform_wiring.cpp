@@ -1,5 +1,6 @@
 #include "frontend/qt/platform_wiring.h"
 
+#include "frontend/qt/menus.h"
 #include "frontend/qt/qt_window_system.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/windows_values.h"
@@ -15,6 +16,21 @@ void connectPlatform(LinuxPlatform& platform, QtWindowSystem& windowSystem) {
         if (form == nullptr) return;
         form->mouseMove(0, 0, static_cast<double>(mouse) * windowSystem.twipsPerPixelX(), 0);
       });
+  platform.trayIcons().setMenuSource([&windowSystem](Handle window, QMenu& menu) {
+    Form* form = windowSystem.formOf(window);
+    FormWindow* shown = form == nullptr ? nullptr : windowSystem.window(*form);
+    if (shown != nullptr && form->trayMenu != nullptr) fillMenu(menu, *form->trayMenu, *shown);
+  });
+  platform.trayIcons().setHostCallback([&windowSystem](bool present) {
+    for (Form* form : windowSystem.forms()) {
+      if (windowSystem.ended()) return;
+      if (present) {
+        form->taskbarCreated();
+      } else {
+        form->taskbarGone();
+      }
+    }
+  });
 }
 
 }  // namespace slumbrix

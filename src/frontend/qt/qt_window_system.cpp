@@ -14,7 +14,6 @@
 #include "frontend/qt/message_box.h"
 #include "frontend/qt/qt_text.h"
 #include "frontend/qt/x11_taskbar.h"
-#include "platform/linux/tray_icons.h"
 #include "ui/menu.h"
 #include "ui/placement.h"
 
@@ -65,8 +64,11 @@ QtWindowSystem::~QtWindowSystem() {
   for (auto& [form, window] : windows_) delete window.data();
 }
 
-bool QtWindowSystem::trayAvailable() const {
-  return trayAvailable_ ? *trayAvailable_ : TrayIcons::systemTrayAvailable();
+std::vector<Form*> QtWindowSystem::forms() const {
+  std::vector<Form*> loaded;
+  for (const auto& [form, window] : windows_)
+    if (window != nullptr && window->form() != nullptr) loaded.push_back(window->form());
+  return loaded;
 }
 
 FormWindow* QtWindowSystem::window(const Form& form) const {
@@ -128,7 +130,7 @@ void QtWindowSystem::showForm(Form& form, Form* modalOwner) {
       if (form.startCentered) centre(*shown);
       shown->setProperty("slumbrixPlaced", true);
     }
-    setSkipTaskbar(*shown, !form.showInTaskbar && trayAvailable());
+    setSkipTaskbar(*shown, !form.showInTaskbar);
   }
   if (shown->isMinimized()) {
     shown->showNormal();
@@ -143,12 +145,14 @@ void QtWindowSystem::showForm(Form& form, Form* modalOwner) {
 void QtWindowSystem::hideForm(Form& form) {
   FormWindow* hidden = window(form);
   if (ended_ || hidden == nullptr) return;
-  // Without a notification area a window out of the taskbar could not be found again.
-  if (form.isLoaded() && hidden->isVisible() && !form.showInTaskbar && !trayAvailable()) {
-    hidden->showMinimized();
-  } else {
-    hidden->hide();
-  }
+  hidden->hide();
+}
+
+void QtWindowSystem::minimizeForm(Form& form) {
+  FormWindow* minimized = window(form);
+  if (ended_ || minimized == nullptr) return;
+  setSkipTaskbar(*minimized, !form.showInTaskbar);
+  minimized->showMinimized();
 }
 
 void QtWindowSystem::popupMenu(Form& form, Menu& menu) {

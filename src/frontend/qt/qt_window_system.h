@@ -4,7 +4,7 @@
 
 #include <functional>
 #include <map>
-#include <optional>
+#include <vector>
 
 #include "frontend/qt/form_window.h"
 #include "frontend/qt/keys_qt.h"
@@ -17,10 +17,6 @@ namespace slumbrix {
 // screen; timers are QTimers, precise unless coarse; message boxes are QMessageBoxes. Needs a
 // QApplication.
 //
-// A form that stays out of the taskbar does so only where the desktop has a notification
-// area. Without one (no tray), the form keeps its taskbar button and hiding it minimises it
-// instead, so that it can always be reached.
-//
 // The forms go before the window system: it deletes the windows left at its end without
 // telling their controls.
 class QtWindowSystem : public WindowSystem, public NativeWindows {
@@ -32,6 +28,7 @@ class QtWindowSystem : public WindowSystem, public NativeWindows {
   void destroyPeers(Form& form) override;
   void showForm(Form& form, Form* modalOwner) override;
   void hideForm(Form& form) override;
+  void minimizeForm(Form& form) override;
   void popupMenu(Form& form, Menu& menu) override;
   int messageBox(const std::string& text, std::uint32_t style, const std::string& title) override;
   std::string clipboardText() const override;
@@ -50,11 +47,8 @@ class QtWindowSystem : public WindowSystem, public NativeWindows {
   // The loaded form whose window has this handle; null when there is none.
   Form* formOf(Handle window) const;
   bool ended() const { return ended_; }
-
-  // Whether the desktop has a notification area; asked of the tray (TrayIcons) unless set
-  // here (tests).
-  bool trayAvailable() const;
-  void setTrayAvailable(std::optional<bool> available) { trayAvailable_ = available; }
+  // The loaded forms, in no particular order.
+  std::vector<Form*> forms() const;
   // What ending the program does after the windows are gone: by default it quits the
   // application's event loop, also when that has not started yet.
   void setOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
@@ -64,7 +58,6 @@ class QtWindowSystem : public WindowSystem, public NativeWindows {
   std::map<const Form*, QPointer<FormWindow>> windows_;
   Handle nextHandle_ = 0x10010;
   bool ended_ = false;
-  std::optional<bool> trayAvailable_;
   std::function<void()> onEnd_;
 };
 

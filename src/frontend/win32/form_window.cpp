@@ -209,6 +209,7 @@ void FormWindow::show(FormWindow* modalOwner) {
     SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(modalOwner->hwnd()));
     EnableWindow(modalOwner->hwnd(), FALSE);
   }
+  if (modalOwner_ == nullptr && IsWindowVisible(hwnd_) == FALSE) applyTaskbarOwner();
   ShowWindow(hwnd_, IsIconic(hwnd_) != FALSE ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(hwnd_);
   BringWindowToTop(hwnd_);
@@ -232,6 +233,21 @@ void FormWindow::releaseOwner() {
 void FormWindow::hide() {
   releaseOwner();
   ShowWindow(hwnd_, SW_HIDE);
+}
+
+void FormWindow::minimize() {
+  releaseOwner();
+  // The taskbar looks at the owner when a window is shown: hidden first, shown again.
+  if (IsWindowVisible(hwnd_) != FALSE) ShowWindow(hwnd_, SW_HIDE);
+  applyTaskbarOwner();
+  ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
+}
+
+void FormWindow::applyTaskbarOwner() {
+  // An owned window has no taskbar button; one without an owner has.
+  HWND owner = form_.showInTaskbar ? nullptr : toolkit_.hiddenOwner();
+  if (reinterpret_cast<HWND>(GetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT)) != owner)
+    SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 }
 
 void FormWindow::applyEnabled() {
@@ -297,6 +313,10 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
       return true;
     }
     default:
+      if (message != 0 && message == toolkit_.taskbarCreatedMessage()) {
+        form_.taskbarCreated();
+        return true;
+      }
       return false;
   }
 }

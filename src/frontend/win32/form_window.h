@@ -36,6 +36,8 @@ class FormWindow : public NativeWindow, public ControlPeer {
 
   void show(FormWindow* modalOwner);
   void hide();
+  // Shows the window minimised, with a taskbar button when the form's showInTaskbar says so.
+  void minimize();
   void popup(Menu& menu);
   // A key message (WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP) for this window or one of
   // its controls, before it is translated and dispatched: the form decides it. True when the
@@ -57,6 +59,8 @@ class FormWindow : public NativeWindow, public ControlPeer {
   class TimerPeer;
   class MenuPeer;
 
+  // Gives a window that is not shown the owner that its taskbar button calls for.
+  void applyTaskbarOwner();
   void createControls();
   void createMenus();
   void removeMenuProperties();

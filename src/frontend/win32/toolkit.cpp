@@ -44,6 +44,7 @@ Toolkit::Toolkit() : instance_(GetModuleHandleA(nullptr)) {
   registerClass(instance_, kPaneClass, CS_DBLCLKS);
   hiddenOwner_ = CreateWindowExA(0, kPaneClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                  instance_, nullptr);
+  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
 }
 
 Toolkit::~Toolkit() {

@@ -42,6 +42,9 @@ class Toolkit {
 
   // The owner of every form that shows no taskbar button; never shown.
   HWND hiddenOwner() const { return hiddenOwner_; }
+  // The message the shell sends every top-level window when it has made a new notification
+  // area (after Explorer restarted): "TaskbarCreated". 0 where it cannot be registered.
+  UINT taskbarCreatedMessage() const { return taskbarCreated_; }
 
   // The control's effective font (ui/effective_style.h), the system's dialog font where that
   // is the default font; owned here.
@@ -60,6 +63,7 @@ class Toolkit {
   int twipsPerPixelY_ = 15;
   int dpiY_ = 96;
   HWND hiddenOwner_ = nullptr;
+  UINT taskbarCreated_ = 0;
   std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
   std::map<COLORREF, HBRUSH> brushes_;
 };

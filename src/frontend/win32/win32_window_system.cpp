@@ -111,6 +111,11 @@ void Win32WindowSystem::hideForm(Form& form) {
   if (FormWindow* window = find(form)) window->hide();
 }
 
+void Win32WindowSystem::minimizeForm(Form& form) {
+  if (ended_) return;
+  if (FormWindow* window = find(form)) window->minimize();
+}
+
 void Win32WindowSystem::popupMenu(Form& form, Menu& menu) {
   if (ended_) return;
   if (FormWindow* window = find(form)) window->popup(menu);

@@ -41,6 +41,7 @@ class Win32WindowSystem : public WindowSystem {
   void destroyPeers(Form& form) override;
   void showForm(Form& form, Form* modalOwner) override;
   void hideForm(Form& form) override;
+  void minimizeForm(Form& form) override;
   void popupMenu(Form& form, Menu& menu) override;
   int messageBox(const std::string& text, std::uint32_t style, const std::string& title) override;
   std::string clipboardText() const override;

@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDeadlineTimer>
+#include <QProcess>
 #include <QString>
 #include <QVariant>
 
@@ -64,6 +65,29 @@ bool logindLockSession() {
   return ownSession(QStringLiteral("LockSession"));
 }
 
+namespace {
+
+// xscreensaver owns no name of its own on the bus (it may hold org.freedesktop.ScreenSaver,
+// but only for inhibitions); its daemon is reached through its own client, which finds it on
+// the display and says whether it answered. Without a daemon the client ends at once with an
+// error; without the client the program cannot start.
+bool xscreensaverActivate(const QDeadlineTimer& budget) {
+  const qint64 left = budget.remainingTime();
+  if (left <= 0) return false;
+  QProcess client;
+  client.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  client.setStandardOutputFile(QProcess::nullDevice());
+  client.start(QStringLiteral("xscreensaver-command"), {QStringLiteral("-activate")});
+  if (!client.waitForFinished(static_cast<int>(left))) {
+    client.kill();
+    client.waitForFinished(kScreenSaverCallTimeoutMs);
+    return false;
+  }
+  return client.exitStatus() == QProcess::NormalExit && client.exitCode() == 0;
+}
+
+}  // namespace
+
 bool screenSaverActivate() {
   // The desktops' own names for their screen saver, the most common first. GNOME's
   // org.freedesktop.ScreenSaver only takes idle inhibitions: its SetActive is an error reply,
@@ -84,7 +108,7 @@ bool screenSaverActivate() {
     if (accepted(call(bus, service, path, service, QStringLiteral("SetActive"), {true}, timeout)))
       return true;
   }
-  return false;
+  return xscreensaverActivate(budget);
 }
 
 }  // namespace slumbrix

@@ -22,7 +22,9 @@ bool logindLockSession();
 // object path: org.freedesktop.ScreenSaver (KDE), org.gnome.ScreenSaver, org.mate.ScreenSaver,
 // org.cinnamon.ScreenSaver, org.xfce.ScreenSaver. A name that is not on the bus, an error
 // reply or no answer within kScreenSaverCallTimeoutMs moves on to the next; the whole search
-// ends within kScreenSaverBudgetMs. True when one of them answered.
+// ends within kScreenSaverBudgetMs. When none of them answered and time is left, an
+// xscreensaver daemon on the display is asked with `xscreensaver-command -activate`. True when
+// one of them accepted.
 inline constexpr int kScreenSaverCallTimeoutMs = 1000;
 inline constexpr int kScreenSaverBudgetMs = 5000;
 bool screenSaverActivate();

@@ -3,7 +3,10 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
 #include <QDBusVariant>
+#include <QMenu>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -40,13 +43,24 @@ enum class TrayHost { Absent, Registered, NotRegistered, Silent };
 // question. Owned by the TrayIcons that sent it.
 QDBusPendingCall* earlyQuestion = nullptr;
 
+const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+
 QDBusMessage hostQuestion() {
-  const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
   QDBusMessage get = QDBusMessage::createMethodCall(
-      watcher, QStringLiteral("/StatusNotifierWatcher"),
-      QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-  get.setArguments({watcher, QStringLiteral("IsStatusNotifierHostRegistered")});
+      kWatcher, kWatcherPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+      QStringLiteral("Get"));
+  get.setArguments({kWatcher, QStringLiteral("IsStatusNotifierHostRegistered")});
   return get;
+}
+
+// Qt makes its tray icons StatusNotifierItems when a host is registered the first time it
+// asks, otherwise XEmbed icons, and keeps to that for the rest of the run. It asks when the
+// first icon is made, just after the program's own first question: the first answer tells
+// which kind the icons are.
+std::optional<bool> firstHostRegistered;
+bool iconsAreItems() {
+  return firstHostRegistered.value_or(false);
 }
 
 TrayHost hostFrom(const QDBusMessage& reply) {
@@ -64,8 +78,9 @@ TrayHost hostFrom(const QDBusMessage& reply) {
 // opened for each check (QSystemTrayIcon::isSystemTrayAvailable); the first one was sent
 // early. A host that does not answer within kDbusTimeoutMs counts as silent for the rest of
 // the run: Qt's check would wait 25 s for it, each time.
+bool silent = false;
+
 TrayHost askTrayHost() {
-  static bool silent = false;
   if (silent) return TrayHost::Silent;
   QDBusMessage reply;
   if (earlyQuestion != nullptr) {
@@ -80,6 +95,7 @@ TrayHost askTrayHost() {
   }
   const TrayHost host = hostFrom(reply);
   if (host == TrayHost::Silent) silent = true;
+  if (!firstHostRegistered) firstHostRegistered = host == TrayHost::Registered;
   return host;
 }
 
@@ -119,11 +135,28 @@ TrayIcons::TrayIcons(QObject* parent) : QObject(parent) {
     early_.emplace(bus.asyncCall(hostQuestion(), kDbusTimeoutMs));
     earlyQuestion = &*early_;
   }
+  watchHost();
+  // An XEmbed tray announces itself only to the X clients that watch the screen's root
+  // window, Qt's own icons among them; whether one is there is one cheap question to the X
+  // server, asked every two seconds once the icons are XEmbed ones.
+  xembedWatch_.setInterval(2000);
+  connect(&xembedWatch_, &QTimer::timeout, this, [this] {
+    if (silent) return;
+    const bool available = QSystemTrayIcon::isSystemTrayAvailable();
+    if (available && !hostShown_) {
+      hostAppeared();
+    } else if (!available && hostShown_) {
+      loseHost();
+    }
+  });
 }
 
 TrayIcons::~TrayIcons() {
   if (early_ && earlyQuestion == &*early_) earlyQuestion = nullptr;
-  for (auto& [key, entry] : icons_) delete entry.icon.data();
+  for (auto& [key, entry] : icons_) {
+    delete entry.icon.data();
+    delete entry.menu.data();
+  }
 }
 
 bool TrayIcons::systemTrayAvailable() {
@@ -150,9 +183,18 @@ std::int32_t TrayIcons::notify(std::uint32_t message, const std::uint8_t* data) 
             [this, key](QSystemTrayIcon::ActivationReason reason) {
               if (const std::uint32_t mouse = mouseMessageOf(reason)) deliver(key, mouse);
             });
+    // Only an item exports its menu: an XEmbed icon would open it itself on a right-click,
+    // beside the program's own pop-up.
+    if (iconsAreItems() && menuSource_) {
+      entry.menu = new QMenu();
+      menuSource_(key.first, *entry.menu);
+      if (!entry.menu->isEmpty()) entry.icon->setContextMenu(entry.menu.data());
+    }
     apply(key, entry, bytes);
     entry.icon->show();
-    return trayAvailable(host) ? 1 : 0;
+    hostShown_ = trayAvailable(host);
+    if (!iconsAreItems() && !xembedWatch_.isActive()) xembedWatch_.start();
+    return hostShown_ ? 1 : 0;
   }
   if (it == icons_.end()) return 0;
   if (message == kNimModify) {
@@ -162,11 +204,13 @@ std::int32_t TrayIcons::notify(std::uint32_t message, const std::uint8_t* data) 
   if (message == kNimDelete) {
     // The icon may be the one whose signal is being handled further up the stack.
     QSystemTrayIcon* icon = it->second.icon.data();
+    QMenu* menu = it->second.menu.data();
     icons_.erase(it);
     if (icon != nullptr) {
       icon->hide();
       icon->deleteLater();
     }
+    if (menu != nullptr) menu->deleteLater();
     return 1;
   }
   return 0;
@@ -199,6 +243,82 @@ void TrayIcons::deliver(const Key& key, std::uint32_t mouse) {
     if (it == icons_.end() || it->second.callbackMessage == 0 || !callback_) return;
     callback_(key.first, it->second.callbackMessage, mouse);
   });
+}
+
+void TrayIcons::watchHost() {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) return;
+  auto* watcher =
+      new QDBusServiceWatcher(kWatcher, bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+  connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+          [this](const QString&, const QString&, const QString& newOwner) {
+            hostOwnerChanged(newOwner);
+          });
+  bus.connect(kWatcher, kWatcherPath, kWatcher, QStringLiteral("StatusNotifierHostRegistered"),
+              this, SLOT(hostRegistered()));
+  bus.connect(kWatcher, kWatcherPath, kWatcher, QStringLiteral("StatusNotifierHostUnregistered"),
+              this, SLOT(hostUnregistered()));
+}
+
+void TrayIcons::hostOwnerChanged(const QString& newOwner) {
+  if (newOwner.isEmpty()) {
+    hostGone();
+  } else {
+    hostRegistered();
+  }
+}
+
+void TrayIcons::hostRegistered() {
+  // A watcher that has just taken its name may register its host a moment later; that
+  // registration is heard as well.
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  auto* pending = new QDBusPendingCallWatcher(bus.asyncCall(hostQuestion(), kDbusTimeoutMs), this);
+  connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
+    call->deleteLater();
+    if (hostFrom(call->reply()) == TrayHost::Registered) hostAppeared();
+  });
+}
+
+void TrayIcons::hostUnregistered() {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  auto* pending = new QDBusPendingCallWatcher(bus.asyncCall(hostQuestion(), kDbusTimeoutMs), this);
+  connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
+    call->deleteLater();
+    if (hostFrom(call->reply()) != TrayHost::Registered) hostGone();
+  });
+}
+
+void TrayIcons::hostAppeared() {
+  if (hostShown_) return;
+  // Icons made while no host showed them are made again for the new one, as the program adds
+  // them to a new notification area.
+  dropIcons();
+  if (hostCallback_) hostCallback_(true);
+}
+
+void TrayIcons::hostGone() {
+  if (!hostShown_) return;
+  // XEmbed icons live on while an XEmbed tray stays on the display; the host's own XEmbed tray
+  // may go a moment after its name, which the XEmbed watch then sees.
+  if (!iconsAreItems() && QSystemTrayIcon::isSystemTrayAvailable()) return;
+  loseHost();
+}
+
+void TrayIcons::loseHost() {
+  hostShown_ = false;
+  dropIcons();
+  if (hostCallback_) hostCallback_(false);
+}
+
+void TrayIcons::dropIcons() {
+  for (auto& [key, entry] : icons_) {
+    if (entry.icon != nullptr) {
+      entry.icon->hide();
+      entry.icon->deleteLater();
+    }
+    if (entry.menu != nullptr) entry.menu->deleteLater();
+  }
+  icons_.clear();
 }
 
 }  // namespace slumbrix

@@ -111,6 +111,7 @@ TEST_F(MainWindowKeys, TheMenuBarAndEscape) {
   press(Key::Escape);
   EXPECT_TRUE(form.isShown());
   focus = nullptr;
+  form.SetTrayShown(true);  // hidden into a tray that shows the icon
   press(Key::Escape);
   EXPECT_FALSE(form.isShown());
 }

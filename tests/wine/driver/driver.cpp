@@ -19,6 +19,9 @@
 //   driver scroll TITLE NAME up|down     the user clicks an arrow of a scroll bar
 //   driver menu TITLE NAME               the user chooses the menu item the program names NAME
 //   driver tray TITLE MESSAGE            the shell reports MESSAGE for the tray icon
+//   driver taskbar-created               the shell has made a new notification area: every
+//                                        top-level window hears "TaskbarCreated"; returns
+//                                        once they have handled it
 //   driver close TITLE                   the user clicks the close box
 //   driver repaint TITLE COUNT MS        the form and its controls need repainting, COUNT times
 //                                        every MS milliseconds
@@ -190,6 +193,12 @@ bool actCommand(const Args& a) {
   } else if (command == "tray") {
     // What the shell sends for the icon: the callback message with the mouse message as lParam.
     PostMessageA(form(a.at(1)), WM_MOUSEMOVE, 1, std::strtol(a.at(2).c_str(), nullptr, 10));
+  } else if (command == "taskbar-created") {
+    // What Explorer sends every top-level window when it has started again.
+    const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    if (message == 0) fail("TaskbarCreated cannot be registered");
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
   } else if (command == "close") {
     PostMessageA(form(a.at(1)), WM_CLOSE, 0, 0);
   } else if (command == "repaint") {

@@ -67,7 +67,7 @@ TestForm::TestForm(WindowSystem& windowSystem) : Form("TestForm", windowSystem) 
   mnuQuit.setCaption("Exit");
 
   auto log = [this](std::string event) { events.push_back(std::move(event)); };
-  txt.KeyPress = [this, log](std::int16_t& key) {
+  txt.KeyPress = [log](std::int16_t& key) {
     log("txt.KeyPress " + std::to_string(key));
     if (key == 'x') key = 0;  // the filter discards x
   };

@@ -7,10 +7,12 @@
 #include "driver/control_lookup.h"
 #include "frontend/win32/pane_window.h"
 #include "frontend/win32/win32_window_system.h"
-#include "suite/test_form.h"
+#include "support/test_form.h"
 
 namespace slumbrix::wine {
 namespace {
+
+using test::TestForm;
 
 constexpr Color kLine = Color::fromRgb(0x0000FF);
 constexpr COLORREF kBack = RGB(0xE0, 0xE0, 0xE0);

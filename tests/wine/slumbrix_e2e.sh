@@ -353,8 +353,9 @@ case "$version" in
     want="LockWorkStation()|Shell_NotifyIconA(2)=1"
     ;;
   *)
-    # The File menu's "Exit Slumbrix" from the keyboard alone.
-    driver wait-focus "$title" cmdTimer
+    # The File menu's "Exit Slumbrix" from the keyboard alone. The window shown again from
+    # the tray gives the focus back to the control that had it, the Tray button.
+    driver wait-focus "$title" Command1
     driver press "$title" f10
     driver wait-menu "$title" on
     driver press "$title" down down enter

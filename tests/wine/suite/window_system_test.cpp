@@ -341,8 +341,9 @@ TEST_F(WindowSystemTest, TabFollowsTheTabIndexAcrossContainers) {
     ASSERT_TRUE(ws.translateKey(&tab));
     order.push_back(controlName(GetFocus()));
   }
-  // cmd 0, txt 3, vs 4, opt(0) 5 (opt(1) 6 is not chosen), cmb 7, chk 8, back to cmd
-  EXPECT_THAT(order, ElementsAre("txt", "vs", "opt(0)", "cmb", "chk", "cmd", "txt"));
+  // cmd 0, txt 3, vs 4, opt(0) 5 (the chosen one of its group), cmb 7, chk 8, optA 12 (the
+  // first of a group with none chosen), back to cmd
+  EXPECT_THAT(order, ElementsAre("txt", "vs", "opt(0)", "cmb", "chk", "optA", "cmd"));
   EXPECT_EQ(form.txt.SelLength(), 2);  // reached by Tab: the whole text selected
 }
 

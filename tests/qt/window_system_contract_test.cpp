@@ -20,7 +20,6 @@ class QtDriver {
  public:
   QtDriver() {
     ws_.setOnEnd([] {});
-    ws_.setTrayAvailable(true);
   }
   WindowSystem& windowSystem() { return ws_; }
   void wait(int milliseconds) {

@@ -105,7 +105,7 @@ void QtWindowSystem::destroyPeers(Form& form) {
       window->setParent(nullptr, window->windowFlags());
       window->setWindowModality(Qt::NonModal);
       if (!wasShown) continue;
-      setSkipTaskbar(*window, !other->showInTaskbar && trayAvailable());
+      setSkipTaskbar(*window, !other->showInTaskbar);
       window->show();
     }
   }

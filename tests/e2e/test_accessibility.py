@@ -60,6 +60,9 @@ class Accessibility(DesktopTest):
         self.window = self.program.window()
         wait_for('the window on the accessibility bus',
                  lambda: any(row['role'] == 'frame' for row in self.tree()))
+        # The clock shows its first time at the first tick, half a second after the start.
+        wait_for('the clock on the accessibility bus',
+                 lambda: any(CLOCK.match(row['name']) for row in self.tree()))
 
     def client(self, *args):
         result = subprocess.run([sys.executable, CLIENT, *args], env=self.env,
